@@ -1,0 +1,40 @@
+// The program entry: start-up in its fixed order, then the message loop until the
+// wizard window has closed.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "ui/Application.h"
+#include "wizard/Main.h"
+
+namespace {
+
+std::wstring OwnFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Libraries loaded later come from the system folder only, never from the
+    // distribution medium beside the program.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+
+    SetCurrentDirectoryW(OwnFolder().c_str());
+    ui::Application().Initialize();
+    ui::Application().SetTitle(L"Установка комплекса \"Ритмикон-Холтер\"");
+    auto mainForm = std::make_unique<TFMain>();
+    FMain = mainForm.get();
+    ui::Application().Run();
+    return 0;
+}

@@ -1,0 +1,271 @@
+#include "Robot.h"
+
+#include <winternl.h>
+#include <zlib.h>
+
+#include <stdexcept>
+#include <utility>
+
+#include "TestSupport.h"
+
+namespace robot {
+
+Process::Process(Process&& other) noexcept
+    : process_(std::exchange(other.process_, nullptr)), id_(std::exchange(other.id_, 0)) {}
+
+Process& Process::operator=(Process&& other) noexcept {
+    if (this != &other) {
+        this->~Process();
+        process_ = std::exchange(other.process_, nullptr);
+        id_ = std::exchange(other.id_, 0);
+    }
+    return *this;
+}
+
+Process::~Process() {
+    if (!process_) return;
+    if (Running()) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(process_);
+    process_ = nullptr;
+}
+
+bool Process::Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+
+bool Process::WaitExit(int timeoutMs) {
+    return WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+DWORD Process::ExitCode() const {
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+Process Launch(const std::wstring& exe, const std::wstring& currentFolder) {
+    std::wstring cmd = L"\"" + exe + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        currentFolder.empty() ? nullptr : currentFolder.c_str(), &si, &pi))
+        throw std::runtime_error("cannot start " + testing_support::Utf8(exe) + ", error " +
+                                 std::to_string(GetLastError()));
+    CloseHandle(pi.hThread);
+    return Process(pi.hProcess, pi.dwProcessId);
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
+        Sleep(20);
+    }
+}
+
+HWND FindTopWindow(DWORD pid, const wchar_t* className) {
+    struct Query { DWORD pid; const wchar_t* cls; HWND found; } q{pid, className, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(lp);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            wchar_t cls[64];
+            if (owner == q->pid && IsWindowVisible(w) && GetClassNameW(w, cls, 64) && wcscmp(cls, q->cls) == 0) {
+                q->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.found;
+}
+
+HWND WaitTopWindow(DWORD pid, const wchar_t* className, int timeoutMs) {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindTopWindow(pid, className)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+std::wstring ComponentName(HWND wnd) {
+    auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(wnd, L"Name")));
+    if (!atom) return {};
+    wchar_t name[256];
+    UINT n = GlobalGetAtomNameW(atom, name, 256);
+    return std::wstring(name, n);
+}
+
+HWND FindControl(HWND top, const std::wstring& name) {
+    struct Query { const std::wstring* name; HWND found; } q{&name, nullptr};
+    EnumChildWindows(
+        top,
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(lp);
+            if (ComponentName(w) == *q->name) {
+                q->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.found;
+}
+
+std::wstring Text(HWND wnd) {
+    auto n = SendMessageW(wnd, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+    auto got = SendMessageW(wnd, WM_GETTEXT, static_cast<WPARAM>(n + 1), reinterpret_cast<LPARAM>(s.data()));
+    s.resize(static_cast<size_t>(got));
+    return s;
+}
+
+void SetText(HWND wnd, const std::wstring& text) {
+    SendMessageW(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+bool IsVisible(HWND wnd) { return IsWindowVisible(wnd) != 0; }
+bool IsEnabled(HWND wnd) { return IsWindowEnabled(wnd) != 0; }
+
+RECT ClientRectOf(HWND wnd) {
+    RECT r{};
+    GetClientRect(wnd, &r);
+    return r;
+}
+
+std::wstring MessageText(HWND box) {
+    std::wstring text;
+    EnumChildWindows(
+        box,
+        [](HWND w, LPARAM lp) -> BOOL {
+            wchar_t cls[32];
+            GetClassNameW(w, cls, 32);
+            std::wstring t = Text(w);
+            if (_wcsicmp(cls, L"Static") == 0 && !t.empty()) {
+                *reinterpret_cast<std::wstring*>(lp) = t;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+void Press(HWND box, int buttonId) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+}
+
+HWND WaitMessageBox(DWORD pid, int timeoutMs) { return WaitTopWindow(pid, L"#32770", timeoutMs); }
+
+std::vector<std::wstring> ListLines(HWND list) {
+    std::vector<std::wstring> lines;
+    auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        auto n = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s.data()));
+        s.resize(static_cast<size_t>(n));
+        lines.push_back(s);
+    }
+    return lines;
+}
+
+HWND FocusOf(HWND top) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    DWORD thread = GetWindowThreadProcessId(top, nullptr);
+    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
+std::wstring CurrentFolderOf(HANDLE process) {
+    using QueryFn = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<QueryFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic{};
+    if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return {};
+    // x64 layout: PEB.ProcessParameters at 0x20; CurrentDirectory.DosPath at 0x38.
+    auto read = [&](const void* at, void* into, size_t size) {
+        SIZE_T done = 0;
+        return ReadProcessMemory(process, at, into, size, &done) && done == size;
+    };
+    void* params = nullptr;
+    UNICODE_STRING dir{};
+    if (!read(static_cast<const char*>(static_cast<void*>(basic.PebBaseAddress)) + 0x20, &params, sizeof params) ||
+        !read(static_cast<const char*>(params) + 0x38, &dir, sizeof dir))
+        return {};
+    std::wstring path(dir.Length / sizeof(wchar_t), L'\0');
+    if (!read(dir.Buffer, path.data(), dir.Length)) return {};
+    return path;
+}
+
+namespace {
+
+void PutBigEndian(std::string& out, uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
+}
+
+void PutChunk(std::string& out, const char* type, const std::string& data) {
+    PutBigEndian(out, static_cast<uint32_t>(data.size()));
+    std::string body = std::string(type, 4) + data;
+    out += body;
+    PutBigEndian(out, static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
+                                                    static_cast<uInt>(body.size()))));
+}
+
+}  // namespace
+
+void SaveScreenshot(HWND wnd, const std::wstring& path) {
+    RECT r;
+    GetWindowRect(wnd, &r);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0) return;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+
+    std::string raw;
+    raw.reserve(static_cast<size_t>(h) * (1 + 3 * w));
+    auto* px = static_cast<const uint8_t*>(bits);
+    for (int y = 0; y < h; ++y) {
+        raw.push_back(0);
+        for (int x = 0; x < w; ++x) {
+            const uint8_t* p = px + (static_cast<size_t>(y) * w + x) * 4;
+            raw.push_back(static_cast<char>(p[2]));
+            raw.push_back(static_cast<char>(p[1]));
+            raw.push_back(static_cast<char>(p[0]));
+        }
+    }
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    std::string packed(packedSize, '\0');
+    compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize, reinterpret_cast<const Bytef*>(raw.data()),
+              static_cast<uLong>(raw.size()), 6);
+    packed.resize(packedSize);
+
+    std::string header;
+    PutBigEndian(header, static_cast<uint32_t>(w));
+    PutBigEndian(header, static_cast<uint32_t>(h));
+    header += std::string("\x08\x02\x00\x00\x00", 5);
+    std::string png("\x89PNG\r\n\x1a\n", 8);
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", packed);
+    PutChunk(png, "IEND", "");
+    testing_support::WriteBytes(path, png);
+}
+
+}  // namespace robot

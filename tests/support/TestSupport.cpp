@@ -1,0 +1,116 @@
+#include "TestSupport.h"
+
+#include <stdexcept>
+
+namespace testing_support {
+
+namespace {
+[[noreturn]] void Fail(const std::wstring& what) {
+    throw std::runtime_error(Utf8(what) + " failed, error " + std::to_string(GetLastError()));
+}
+}  // namespace
+
+std::string Utf8(const std::wstring& text) {
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+TempFolder::TempFolder(const std::wstring& tag) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    static unsigned counter = 0;
+    for (;;) {
+        path_ = std::wstring(temp) + tag + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(++counter) + L"\\";
+        if (CreateDirectoryW(path_.c_str(), nullptr)) break;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) Fail(L"CreateDirectory " + path_);
+    }
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+std::wstring BinFolder() {
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring s(path, n);
+    return s.substr(0, s.find_last_of(L'\\') + 1);
+}
+
+std::wstring BuildFolder() {
+    std::wstring bin = BinFolder();
+    bin.pop_back();
+    return bin.substr(0, bin.find_last_of(L'\\') + 1);
+}
+
+void RemoveTree(const std::wstring& path) {
+    std::wstring folder = path;
+    if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+    DWORD attrs = GetFileAttributesW(folder.c_str());
+    if (attrs == INVALID_FILE_ATTRIBUTES) return;
+    if ((attrs & FILE_ATTRIBUTE_DIRECTORY) && !(attrs & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        WIN32_FIND_DATAW fd;
+        HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &fd);
+        if (h != INVALID_HANDLE_VALUE) {
+            do {
+                std::wstring name = fd.cFileName;
+                if (name != L"." && name != L"..") RemoveTree(folder + L"\\" + name);
+            } while (FindNextFileW(h, &fd));
+            FindClose(h);
+        }
+        SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+        RemoveDirectoryW(folder.c_str());
+    } else {
+        SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (attrs & FILE_ATTRIBUTE_DIRECTORY) RemoveDirectoryW(folder.c_str());
+        else DeleteFileW(folder.c_str());
+    }
+}
+
+void MakeFolders(const std::wstring& path) {
+    for (size_t i = 3; i <= path.size(); ++i)
+        if (i == path.size() || path[i] == L'\\') CreateDirectoryW(path.substr(0, i).c_str(), nullptr);
+    if (!FolderExistsAt(path)) Fail(L"MakeFolders " + path);
+}
+
+bool FileExists(const std::wstring& path) {
+    DWORD a = GetFileAttributesW(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExistsAt(const std::wstring& path) {
+    DWORD a = GetFileAttributesW(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) Fail(L"CreateFile " + path);
+    DWORD done = 0;
+    BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+    CloseHandle(h);
+    if (!ok || done != bytes.size()) Fail(L"WriteFile " + path);
+}
+
+std::string ReadBytes(const std::wstring& path) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) Fail(L"open " + path);
+    LARGE_INTEGER size;
+    GetFileSizeEx(h, &size);
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD done = 0;
+    BOOL ok = bytes.empty() || ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+    CloseHandle(h);
+    if (!ok) Fail(L"ReadFile " + path);
+    bytes.resize(done);
+    return bytes;
+}
+
+void CopyFileTo(const std::wstring& from, const std::wstring& to) {
+    if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) Fail(L"CopyFile " + from + L" -> " + to);
+}
+
+}  // namespace testing_support

@@ -1,0 +1,42 @@
+#pragma once
+// A top-level window of fixed client size, owned by the application window. Its
+// window class is named after the form class. Every request to close it, also
+// Windows asking whether the session may end, goes through OnCloseQuery.
+#include <functional>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+struct TFormArgs {
+    const wchar_t* ClassName = L"TForm";
+    std::wstring Caption;
+    int ClientWidth = 0, ClientHeight = 0;
+    TFontSpec Font;
+    bool StayOnTop = false;
+};
+
+class TForm : public TWinControl {
+public:
+    explicit TForm(const TFormArgs& args);
+    ~TForm() override;
+
+    void Show();
+    // Asks to close: granted when OnCloseQuery leaves CanClose true.
+    void Close();
+    void BringToFront();
+
+    std::function<void(bool& canClose)> OnCloseQuery;
+
+    static bool IsForm(HWND wnd);
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool CloseQuery();
+    void CenterOnScreen();
+
+private:
+    bool shown_ = false;
+};
+
+}  // namespace ui
