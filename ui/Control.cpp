@@ -257,9 +257,14 @@ void TWinControl::ApplyFont() {
     SendMessageW(wnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
 }
 
-void TWinControl::Realign() {
+RECT TWinControl::AlignRect() const {
     RECT r;
     GetClientRect(wnd_, &r);
+    return r;
+}
+
+void TWinControl::Realign() {
+    RECT r = AlignRect();
     for (TAlign pass : {TAlign::Top, TAlign::Bottom, TAlign::Left, TAlign::Right, TAlign::Client}) {
         for (TWinControl* c : children_) {
             if (c->align_ != pass || !c->wnd_ || !c->Visible()) continue;

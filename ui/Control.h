@@ -91,6 +91,8 @@ protected:
     // WM_CTLCOLOR*). Returns true when handled.
     virtual bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     virtual void Resized() {}
+    // The client area that aligned children share.
+    virtual RECT AlignRect() const;
     // The brush of the control's colour, for WM_CTLCOLOR* and erasing.
     HBRUSH BackgroundBrush();
 

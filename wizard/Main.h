@@ -1,15 +1,89 @@
 #pragma once
-// The setup wizard: the program's main window.
+// The setup wizard, the program's main window: a page control without a tab row,
+// moved through with the buttons of each page.
+#include <memory>
+#include <string>
+
+#include "ui/Buttons.h"
+#include "ui/ComCtrls.h"
+#include "ui/ExtCtrls.h"
 #include "ui/Form.h"
+#include "ui/StdCtrls.h"
+#include "wizard/Glyphs.h"
 
 class TFMain : public ui::TForm {
 public:
     TFMain();
 
+    // The distribution root, the folder of the program's own file with a trailing
+    // backslash; set by the installation.
+    std::wstring Fcopyfrom;
+
+    // The pages, by their position in InsatallPages.
+    enum Page { pgStart, pgInputPath, pgInputComponents, pgProgressInstall, pgCancel, pgChangeFontSize };
+
 private:
+    void CreateControls();
+    void CreateStartPage();
+    void CreateInputPathPage();
+    void CreateInputComponentsPage();
+    void CreateProgressPage();
+    void CreateCancelPage();
+    void CreateChangeFontSizePage();
+    // A button strip at the bottom of a page, with the spacer above it when asked.
+    ui::TPanel* ButtonStrip(ui::TTabSheet& page, const std::wstring& name, int height, int spacer);
+    std::unique_ptr<ui::TButton> PageButton(ui::TPanel* strip, const std::wstring& name,
+                                            const std::wstring& caption, ui::TAlign align, int width,
+                                            const ui::TGlyph& glyph);
+
+    void FormCreate();
     void FormCloseQuery(bool& canClose);
+    void BtnCancelClick();
+    void BtnStartNextClick();
+    void BtnSelectPathClick();
+    void BtnInputPathNextClick();
+    void tsInputComponentsShow();
+    void BtnInputComponentsBackClick();
+    void BtnInsatallClick();
+    void BtnExitClick();
 
     bool FCanClose = true;
+    std::wstring AppNameStr;
+
+    TWizardGlyphs glyphs_;
+    std::vector<std::unique_ptr<ui::TPanel>> strips_;
+
+    std::unique_ptr<ui::TPaintBox> BG;
+    std::unique_ptr<ui::TRichEdit> RichEdit1;
+    std::unique_ptr<ui::TPageControl> InsatallPages;
+    std::unique_ptr<ui::TTabSheet> tsStart, tsInputPath, tsInputComponents, tsProgressInstall, tsCancel,
+        tsChangeFontSize;
+
+    std::unique_ptr<ui::TMemo> MemoStart;
+    std::unique_ptr<ui::TButton> BtnCancel, BtnStartNext;
+
+    std::unique_ptr<ui::TMemo> MemoInputPath;
+    std::unique_ptr<ui::TPanel> PnlPath;
+    std::unique_ptr<ui::TEdit> ePath;
+    std::unique_ptr<ui::TButton> BtnSelectPath;
+    std::unique_ptr<ui::TButton> BtnCancel2, BtnInputPathNext;
+
+    std::unique_ptr<ui::TMemo> MemoInputComponents;
+    std::unique_ptr<ui::TPanel> RzPanel13;
+    std::unique_ptr<ui::TComboBox> CBWindows;
+    std::unique_ptr<ui::TCheckBox> CbDriverInstal;
+    std::unique_ptr<ui::TButton> BtnCancel4, BtnInsatall, BtnInputComponentsBack;
+
+    std::unique_ptr<ui::TListBox> LogList;
+    std::unique_ptr<ui::TButton> BtnExit;
+
+    std::unique_ptr<ui::TMemo> MemoCancel;
+    std::unique_ptr<ui::TButton> BtnExitCancel;
+
+    std::unique_ptr<ui::TMemo> MemoChangeFontSize;
+    std::unique_ptr<ui::TButton> BtnExitOnChangefont, BtnChangeFont;
 };
 
 extern TFMain* FMain;
+// True when the product title of the string table is "Гелиант" in any letter case.
+extern bool IsGeliantEdition;

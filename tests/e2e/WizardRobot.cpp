@@ -20,6 +20,34 @@ HWND WizardRun::Control(const std::wstring& name) {
     return wnd;
 }
 
+bool WizardRun::WaitVisible(const std::wstring& name, int timeoutMs) {
+    return robot::WaitFor([&] {
+        HWND w = robot::FindControl(main, name);
+        return w && robot::IsVisible(w);
+    }, timeoutMs);
+}
+
+void WizardRun::ClickAndWaitPage(const std::wstring& button, const std::wstring& page) {
+    robot::Click(Control(button));
+    ASSERT_TRUE(WaitVisible(page)) << Utf8(page) << " was not shown";
+}
+
+void WizardRun::GoToPathPage() { ClickAndWaitPage(L"BtnStartNext", L"tsInputPath"); }
+
+void WizardRun::GoToComponentsPage(const std::wstring& path) {
+    GoToPathPage();
+    robot::SetText(Control(L"ePath"), path);
+    ClickAndWaitPage(L"BtnInputPathNext", L"tsInputComponents");
+}
+
+void WizardRun::Answer(const std::wstring& text, int buttonId) {
+    HWND box = robot::WaitMessageBox(process.Id());
+    ASSERT_NE(box, nullptr) << "no message box appeared";
+    EXPECT_EQ(robot::MessageText(box), text);
+    robot::Press(box, buttonId);
+    EXPECT_TRUE(robot::WaitFor([&] { return !IsWindow(box); }));
+}
+
 void WizardRun::TearDown() {
     if (!HasFailure() || !main || !IsWindow(main)) return;
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();

@@ -15,6 +15,14 @@ protected:
     // the wizard window.
     void Start();
     HWND Control(const std::wstring& name);
+    // Waits until the named page (or control) is visible.
+    bool WaitVisible(const std::wstring& name, int timeoutMs = 10000);
+    void ClickAndWaitPage(const std::wstring& button, const std::wstring& page);
+    // From the start page to the path page, then with `path` typed to the components page.
+    void GoToPathPage();
+    void GoToComponentsPage(const std::wstring& path);
+    // Waits for a message box with the text, presses the button and waits until it is gone.
+    void Answer(const std::wstring& text, int buttonId);
 
     testing_support::TempFolder root{L"wiz"};
     std::wstring dist;       // the distribution folder, with a trailing backslash
