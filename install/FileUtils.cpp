@@ -1,10 +1,187 @@
 #include "install/FileUtils.h"
 
 #include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+
+#include "ui/Exception.h"
+#include "ui/Handle.h"
+
+namespace {
+
+constexpr DWORD kHiddenSystemFolder = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+constexpr DWORD kFoldersOnly = FILE_ATTRIBUTE_DIRECTORY;
+constexpr DWORD kAllButFolders = 0x1EF;
+constexpr size_t kCopyChunk = 1 << 20;
+
+bool IsDotEntry(const wchar_t* name) { return wcscmp(name, L".") == 0 || wcscmp(name, L"..") == 0; }
+
+// Lists the entries matching `pattern`, skipping those that carry a hidden, system
+// or folder bit the request did not ask for.
+template <typename Visit>
+void ForEachEntry(const std::wstring& pattern, DWORD wanted, Visit visit) {
+    WIN32_FIND_DATAW fd;
+    ui::FindHandle find(FindFirstFileW(pattern.c_str(), &fd));
+    if (!find) return;
+    do {
+        if (fd.dwFileAttributes & kHiddenSystemFolder & ~wanted) continue;
+        visit(fd);
+    } while (FindNextFileW(find.get(), &fd));
+}
+
+// Starts a command line; nothing when the start failed.
+ui::Handle StartProcess(std::wstring commandLine, const wchar_t* folder, uint16_t showWindow) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = showWindow;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
+                        CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, nullptr, folder, &si, &pi))
+        return {};
+    CloseHandle(pi.hThread);
+    return ui::Handle(pi.hProcess);
+}
+
+uint32_t ExitCodeOf(HANDLE process) {
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    return code;
+}
+
+}  // namespace
 
 bool FolderExists(const std::wstring& path) {
     DWORD attrs = GetFileAttributesW(path.c_str());
     return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool FileExists(const std::wstring& path) {
+    DWORD attrs = GetFileAttributesW(path.c_str());
+    return attrs != INVALID_FILE_ATTRIBUTES && !(attrs & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool CreateFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != 0; }
+
+bool ForceFolders(const std::wstring& path) {
+    if (path.empty()) throw ui::Exception(L"Не удаётся создать каталог: путь не задан");
+    std::wstring folder = path;
+    while (folder.size() > 1 && folder.back() == L'\\') folder.pop_back();
+    if (FolderExists(folder)) return true;
+    if (size_t cut = folder.find_last_of(L'\\'); cut != std::wstring::npos && cut > 0)
+        ForceFolders(folder.substr(0, cut));
+    return CreateFolder(folder) || FolderExists(folder);
+}
+
+void ListSubfolders(const std::wstring& folder, std::vector<std::wstring>& list) {
+    ForEachEntry(folder + L"*", kFoldersOnly, [&](const WIN32_FIND_DATAW& fd) {
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !IsDotEntry(fd.cFileName) &&
+            wcscmp(fd.cFileName, L"WithOutAnswer") != 0)
+            list.push_back(folder + fd.cFileName);
+    });
+}
+
+bool CopyFileKeepDate(const std::wstring& source, const std::wstring& target) {
+    ui::FileHandle in(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!in) ui::RaiseLastOSError(source);
+    ui::FileHandle out(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!out) ui::RaiseLastOSError(target);
+
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(in.get(), &size)) return false;
+    auto buffer = std::make_unique<char[]>(kCopyChunk);
+    for (int64_t left = size.QuadPart; left > 0;) {
+        DWORD want = static_cast<DWORD>(std::min<int64_t>(left, kCopyChunk)), got = 0, put = 0;
+        if (!ReadFile(in.get(), buffer.get(), want, &got, nullptr) || got == 0) return false;
+        if (!WriteFile(out.get(), buffer.get(), got, &put, nullptr) || put != got) return false;
+        left -= got;
+    }
+
+    // The time goes through local time and the DOS form, as the suite's own copies do;
+    // a time the DOS form cannot hold leaves the copy's own time.
+    FILETIME written, local;
+    WORD dosDate = 0, dosTime = 0;
+    if (GetFileTime(in.get(), nullptr, nullptr, &written) && FileTimeToLocalFileTime(&written, &local) &&
+        FileTimeToDosDateTime(&local, &dosDate, &dosTime)) {
+        FILETIME backLocal, back;
+        if (DosDateTimeToFileTime(dosDate, dosTime, &backLocal) && LocalFileTimeToFileTime(&backLocal, &back))
+            SetFileTime(out.get(), nullptr, nullptr, &back);
+    }
+    return true;
+}
+
+void CopyFolderTree(const std::wstring& source, const std::wstring& target) {
+    if (!FolderExists(target)) ForceFolders(target);
+    std::wstring pattern = source + L"\\*.*";
+    ForEachEntry(pattern, kAllButFolders, [&](const WIN32_FIND_DATAW& fd) {
+        if (!IsDotEntry(fd.cFileName))
+            CopyFileW((source + L"\\" + fd.cFileName).c_str(), (target + L"\\" + fd.cFileName).c_str(), FALSE);
+    });
+    ForEachEntry(pattern, kFoldersOnly, [&](const WIN32_FIND_DATAW& fd) {
+        // A folder that is a link may lead back to a parent: it is not entered.
+        bool isLink = fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !isLink && !IsDotEntry(fd.cFileName))
+            CopyFolderTree(source + L"\\" + fd.cFileName, target + L"\\" + fd.cFileName);
+    });
+}
+
+bool ShellCopyFolder(const std::wstring& source, const std::wstring& target) {
+    auto doubleNul = [](std::wstring path) {
+        if (!path.empty() && path.back() == L'\\') path.pop_back();
+        path.push_back(L'\0');
+        path.push_back(L'\0');
+        return path;
+    };
+    std::wstring from = doubleNul(source), to = doubleNul(target);
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_COPY;
+    op.pFrom = from.c_str();
+    op.pTo = to.c_str();
+    op.fFlags = FOF_FILESONLY;
+    return SHFileOperationW(&op) == 0;
+}
+
+std::wstring QuotedPath(const std::wstring& path) {
+    if (path.find(L' ') == std::wstring::npos || (!path.empty() && path.front() == L'"')) return path;
+    return L"\"" + path + L"\"";
+}
+
+std::wstring RunAndWaitCommandLine(const std::wstring& program, const std::wstring& arguments) {
+    return QuotedPath(program) + L" " + arguments;
+}
+
+uint32_t RunAndWait(const std::wstring& program, const std::wstring& arguments, uint16_t showWindow) {
+    std::wstring commandLine = RunAndWaitCommandLine(program, arguments);
+    if (commandLine.size() > 511)
+        throw ui::Exception(L"не смог создать процесс: командная строка длиннее 511 знаков: " + program);
+    std::wstring bare = program;
+    if (bare.size() >= 2 && bare.front() == L'"' && bare.back() == L'"') bare = bare.substr(1, bare.size() - 2);
+    size_t cut = bare.find_last_of(L'\\');
+    std::wstring folder = cut == std::wstring::npos ? std::wstring() : bare.substr(0, cut);
+    ui::Handle process = StartProcess(commandLine, folder.empty() ? nullptr : folder.c_str(), showWindow);
+    if (!process) throw ui::Exception(L"не смог создать процесс: " + program);
+    for (;;) {
+        DWORD r = WaitForSingleObject(process.get(), 100);
+        if (r == WAIT_OBJECT_0) break;
+        if (r != WAIT_TIMEOUT) ui::RaiseLastOSError(program);
+    }
+    return ExitCodeOf(process.get());
+}
+
+int64_t RunProgram(const std::wstring& commandLine, uint16_t showWindow, bool wait) {
+    if (commandLine.size() > 255) return -1;
+    ui::Handle process = StartProcess(commandLine, nullptr, showWindow);
+    if (!process) return -1;
+    if (!wait) return 0;
+    WaitForSingleObject(process.get(), INFINITE);
+    return ExitCodeOf(process.get());
+}
+
+void SetReadOnly(const std::wstring& path, bool readOnly) {
+    DWORD attrs = GetFileAttributesW(path.c_str());
+    if (attrs == INVALID_FILE_ATTRIBUTES) return;
+    SetFileAttributesW(path.c_str(), readOnly ? attrs | FILE_ATTRIBUTE_READONLY : attrs & ~FILE_ATTRIBUTE_READONLY);
+}

@@ -1,9 +1,52 @@
 #pragma once
 // File, folder and process operations of the installation. Each says how it reports
 // failure: a result, a raised error, or silence.
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // True when the path names an existing folder; a trailing backslash is allowed.
 bool FolderExists(const std::wstring& path);
+// True when the path names an existing file.
+bool FileExists(const std::wstring& path);
 // Creates the last level of the path only; true when it was created.
 bool CreateFolder(const std::wstring& path);
+// Creates every missing level; true when the folder exists afterwards. An empty
+// path raises an error.
+bool ForceFolders(const std::wstring& path);
+
+// Appends folder + name for each subfolder of `folder` (which ends with a
+// backslash) that is neither hidden nor system nor named "WithOutAnswer"; in the
+// order the system lists them. A missing folder adds nothing.
+void ListSubfolders(const std::wstring& folder, std::vector<std::wstring>& list);
+
+// Copies the file and gives the copy the source's last-write time at two-second
+// resolution. Raises when the source cannot be opened or the target created;
+// false when copying the data or the time failed (the partial target stays).
+bool CopyFileKeepDate(const std::wstring& source, const std::wstring& target);
+
+// Copies the plain files of `source`, then its subfolders, depth first, into
+// `target` (both without a trailing backslash). Silent: what cannot be copied is
+// skipped. Hidden and system subfolders, and folders that are links, are not entered.
+void CopyFolderTree(const std::wstring& source, const std::wstring& target);
+
+// The folder's files copied by the shell, with its own progress window and
+// questions; true when the shell reports success.
+bool ShellCopyFolder(const std::wstring& source, const std::wstring& target);
+
+// The command line RunAndWait starts: the program path (in double quotes when it
+// holds a blank and is not quoted yet), one space, the arguments as given.
+std::wstring RunAndWaitCommandLine(const std::wstring& program, const std::wstring& arguments);
+// Starts the program in its own folder and waits for it, polling every 100 ms;
+// returns its exit code. A failed start, a command line over 511 characters or a
+// failed wait raises.
+uint32_t RunAndWait(const std::wstring& program, const std::wstring& arguments, uint16_t showWindow);
+// Starts the command line in the current folder; with `wait`, returns the exit code
+// once it ends, else 0. -1 when it cannot be started or is over 255 characters.
+int64_t RunProgram(const std::wstring& commandLine, uint16_t showWindow, bool wait);
+
+// Sets or clears the read-only attribute, every other attribute kept. Silent.
+void SetReadOnly(const std::wstring& path, bool readOnly);
+
+// The path in double quotes when it holds a blank and is not quoted yet.
+std::wstring QuotedPath(const std::wstring& path);

@@ -1,0 +1,333 @@
+// The file, folder and process operations, on real files and processes under Wine.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "Robot.h"
+#include "TestSupport.h"
+#include "install/FileUtils.h"
+#include "ui/Exception.h"
+
+using namespace testing_support;
+
+namespace {
+
+FILETIME LastWriteTime(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+void SetLastWriteTime(const std::wstring& path, int year, int month, int day, int hour, int minute, int second) {
+    SYSTEMTIME local{static_cast<WORD>(year), static_cast<WORD>(month), 0, static_cast<WORD>(day),
+                     static_cast<WORD>(hour), static_cast<WORD>(minute), static_cast<WORD>(second), 0};
+    FILETIME lft, ft;
+    SystemTimeToFileTime(&local, &lft);
+    LocalFileTimeToFileTime(&lft, &ft);
+    HANDLE h = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SetFileTime(h, nullptr, nullptr, &ft);
+    CloseHandle(h);
+}
+
+SYSTEMTIME LocalTimeOf(const FILETIME& ft) {
+    FILETIME lft;
+    SYSTEMTIME st;
+    FileTimeToLocalFileTime(&ft, &lft);
+    FileTimeToSystemTime(&lft, &st);
+    return st;
+}
+
+std::wstring ProbeTrace(const std::wstring& folder) {
+    std::string bytes = ReadBytes(folder + L"probe-trace.txt");
+    int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+    return text;
+}
+
+// A copy of the stand-in program in `folder`.
+std::wstring PlaceProbe(const std::wstring& folder) {
+    MakeFolders(folder);
+    CopyFileTo(BinFolder() + L"Probe.exe", folder + L"Probe.exe");
+    return folder + L"Probe.exe";
+}
+
+}  // namespace
+
+TEST(Folders, ExistsCreateAndForce) {
+    TempFolder tmp;
+    EXPECT_TRUE(FolderExists(tmp.Path()));
+    EXPECT_FALSE(FolderExists(tmp / L"none"));
+    WriteBytes(tmp / L"file", "x");
+    EXPECT_FALSE(FolderExists(tmp / L"file"));
+    EXPECT_TRUE(::FileExists(tmp / L"file"));
+
+    EXPECT_FALSE(CreateFolder(tmp / L"a\\b")) << "creates one level only";
+    EXPECT_FALSE(FolderExists(tmp / L"a"));
+    EXPECT_TRUE(CreateFolder(tmp / L"a"));
+    EXPECT_FALSE(CreateFolder(tmp / L"a")) << "an existing folder was not created";
+
+    EXPECT_TRUE(ForceFolders(tmp / L"x\\y\\z\\"));
+    EXPECT_TRUE(FolderExists(tmp / L"x\\y\\z"));
+    EXPECT_TRUE(ForceFolders(tmp / L"x\\y"));
+    EXPECT_THROW(ForceFolders(L""), ui::Exception);
+}
+
+TEST(ListSubfolders, SkipsWithOutAnswerHiddenFoldersAndFiles) {
+    TempFolder tmp;
+    for (const wchar_t* name : {L"WithOutAnswer", L"hidden", L"release010115"}) MakeFolders(tmp / name);
+    SetFileAttributesW((tmp / L"hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    WriteBytes(tmp / L"plain.txt", "x");
+    std::vector<std::wstring> list{L"kept"};
+    ListSubfolders(tmp.Path(), list);
+    EXPECT_EQ(list, (std::vector<std::wstring>{L"kept", tmp / L"release010115"}));
+
+    ListSubfolders(tmp / L"missing\\", list);
+    EXPECT_EQ(list.size(), 2u);
+}
+
+TEST(ListSubfolders, WithOutAnswerInOtherLetterCaseIsARelease) {
+    TempFolder tmp;
+    MakeFolders(tmp / L"withoutanswer");
+    std::vector<std::wstring> list;
+    ListSubfolders(tmp.Path(), list);
+    EXPECT_EQ(list, (std::vector<std::wstring>{tmp / L"withoutanswer"}));
+}
+
+TEST(CopyFileKeepDate, CopiesContentAndTimeAtTwoSecondResolution) {
+    TempFolder tmp;
+    std::string content(3 * (1 << 20) + 12345, '\0');
+    for (size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i * 7 + i / 4096);
+    WriteBytes(tmp / L"src.bin", content);
+    SetLastWriteTime(tmp / L"src.bin", 2015, 6, 12, 10, 20, 31);
+    SetFileAttributesW((tmp / L"src.bin").c_str(), FILE_ATTRIBUTE_READONLY);
+
+    ASSERT_TRUE(CopyFileKeepDate(tmp / L"src.bin", tmp / L"dst.bin"));
+    EXPECT_EQ(ReadBytes(tmp / L"dst.bin"), content);
+    SYSTEMTIME t = LocalTimeOf(LastWriteTime(tmp / L"dst.bin"));
+    EXPECT_EQ(t.wYear, 2015);
+    EXPECT_EQ(t.wMonth, 6);
+    EXPECT_EQ(t.wDay, 12);
+    EXPECT_EQ(t.wHour, 10);
+    EXPECT_EQ(t.wMinute, 20);
+    EXPECT_EQ(t.wSecond, 30) << "odd seconds round down to even";
+    EXPECT_FALSE(GetFileAttributesW((tmp / L"dst.bin").c_str()) & FILE_ATTRIBUTE_READONLY)
+        << "the source's attributes are not carried over";
+}
+
+TEST(CopyFileKeepDate, TimeBefore1980LeavesTheCopysOwnTime) {
+    TempFolder tmp;
+    WriteBytes(tmp / L"old.txt", "old");
+    SetLastWriteTime(tmp / L"old.txt", 1975, 3, 1, 12, 0, 0);
+    FILETIME before;
+    GetSystemTimeAsFileTime(&before);
+    EXPECT_TRUE(CopyFileKeepDate(tmp / L"old.txt", tmp / L"copy.txt"));
+    EXPECT_EQ(ReadBytes(tmp / L"copy.txt"), "old");
+    EXPECT_GE(LocalTimeOf(LastWriteTime(tmp / L"copy.txt")).wYear, 2020);
+}
+
+TEST(CopyFileKeepDate, MissingSourceRaisesAndCreatesNoTarget) {
+    TempFolder tmp;
+    try {
+        CopyFileKeepDate(tmp / L"missing.bin", tmp / L"dst.bin");
+        FAIL() << "no error raised";
+    } catch (const ui::EOSError& e) {
+        EXPECT_NE(e.Message.find(tmp / L"missing.bin"), std::wstring::npos) << Utf8(e.Message);
+    }
+    EXPECT_FALSE(testing_support::FileExists(tmp / L"dst.bin"));
+}
+
+TEST(CopyFileKeepDate, TargetThatCannotBeCreatedRaises) {
+    TempFolder tmp;
+    WriteBytes(tmp / L"src.txt", "x");
+    EXPECT_THROW(CopyFileKeepDate(tmp / L"src.txt", tmp / L"no\\such\\folder\\dst.txt"), ui::EOSError);
+}
+
+TEST(CopyFolderTree, CopiesFilesThenSubfoldersAndSkipsHiddenFolders) {
+    TempFolder tmp;
+    std::wstring src = tmp / L"src";
+    MakeFolders(src + L"\\sub\\deeper");
+    MakeFolders(src + L"\\secret");
+    WriteBytes(src + L"\\plain.txt", "plain");
+    WriteBytes(src + L"\\hidden.txt", "hidden");
+    WriteBytes(src + L"\\ro.txt", "ro");
+    WriteBytes(src + L"\\sub\\deeper\\leaf.txt", "leaf");
+    WriteBytes(src + L"\\secret\\inside.txt", "inside");
+    SetFileAttributesW((src + L"\\hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW((src + L"\\ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW((src + L"\\secret").c_str(), FILE_ATTRIBUTE_HIDDEN);
+
+    CopyFolderTree(src, tmp / L"dst\\new");
+    std::wstring dst = tmp / L"dst\\new";
+    EXPECT_EQ(ReadBytes(dst + L"\\plain.txt"), "plain");
+    EXPECT_EQ(ReadBytes(dst + L"\\hidden.txt"), "hidden");
+    EXPECT_EQ(ReadBytes(dst + L"\\sub\\deeper\\leaf.txt"), "leaf");
+    EXPECT_TRUE(GetFileAttributesW((dst + L"\\ro.txt").c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(FolderExists(dst + L"\\secret"));
+}
+
+TEST(CopyFolderTree, MissingSourceGivesAnEmptyTarget) {
+    TempFolder tmp;
+    CopyFolderTree(tmp / L"missing", tmp / L"dst");
+    EXPECT_TRUE(FolderExists(tmp / L"dst"));
+    std::vector<std::wstring> none;
+    ListSubfolders(tmp / L"dst\\", none);
+    EXPECT_TRUE(none.empty());
+}
+
+TEST(CopyFolderTree, TargetWithTrailingBackslashGetsTheFilesDirectly) {
+    TempFolder tmp;
+    MakeFolders(tmp / L"src");
+    WriteBytes(tmp / L"src\\a.txt", "a");
+    CopyFolderTree(tmp / L"src", tmp / L"dst\\");
+    EXPECT_EQ(ReadBytes(tmp / L"dst\\a.txt"), "a");
+}
+
+// build\fixtures\link-loop\src holds a.txt and "loop", a link back to src itself,
+// made by the build (Wine makes no links of its own).
+TEST(CopyFolderTree, DoesNotFollowALinkBackToItsParent) {
+    TempFolder tmp;
+    std::wstring src = BuildFolder() + L"fixtures\\link-loop\\src";
+    ASSERT_TRUE(testing_support::FileExists(src + L"\\loop\\loop\\a.txt")) << "the link fixture is missing";
+    CopyFolderTree(src, tmp / L"dst");
+    EXPECT_EQ(ReadBytes(tmp / L"dst\\a.txt"), "a");
+    EXPECT_FALSE(FolderExists(tmp / L"dst\\loop\\loop"));
+}
+
+TEST(ShellCopyFolder, CopiesIntoANewFolderWithoutQuestions) {
+    TempFolder tmp;
+    MakeFolders(tmp / L"src");
+    WriteBytes(tmp / L"src\\driver.exe", "driver");
+    WriteBytes(tmp / L"src\\driver.inf", "inf");
+    EXPECT_TRUE(ShellCopyFolder(tmp / L"src\\", tmp / L"dst\\"));
+    EXPECT_EQ(ReadBytes(tmp / L"dst\\driver.exe"), "driver");
+    EXPECT_EQ(ReadBytes(tmp / L"dst\\driver.inf"), "inf");
+}
+
+// Answers every question the shell asks with the button, in another thread.
+struct ShellAnswers {
+    explicit ShellAnswers(int button)
+        : thread([this, button] {
+              while (!stop) {
+                  if (HWND box = robot::FindTopWindow(GetCurrentProcessId(), L"#32770")) {
+                      ++asked;
+                      robot::Press(box, button);
+                      robot::WaitFor([&] { return !IsWindow(box); }, 5000);
+                  }
+                  Sleep(20);
+              }
+          }) {}
+    ~ShellAnswers() {
+        stop = true;
+        thread.join();
+    }
+    std::atomic<bool> stop{false};
+    std::atomic<int> asked{0};
+    std::thread thread;
+};
+
+TEST(ShellCopyFolder, OntoExistingFilesAsksAndCancelGivesFalse) {
+    TempFolder tmp;
+    MakeFolders(tmp / L"src");
+    MakeFolders(tmp / L"dst\\src");
+    WriteBytes(tmp / L"src\\a.txt", "new");
+    WriteBytes(tmp / L"dst\\src\\a.txt", "old");
+    {
+        ShellAnswers yes(IDYES);
+        EXPECT_TRUE(ShellCopyFolder(tmp / L"src", tmp / L"dst"));
+        yes.stop = true;
+        EXPECT_GE(yes.asked.load(), 1);
+    }
+    EXPECT_EQ(ReadBytes(tmp / L"dst\\src\\a.txt"), "new") << "an existing target folder receives the folder";
+
+    WriteBytes(tmp / L"dst\\src\\a.txt", "old");
+    {
+        ShellAnswers cancel(IDCANCEL);
+        EXPECT_FALSE(ShellCopyFolder(tmp / L"src", tmp / L"dst"));
+        cancel.stop = true;
+        EXPECT_GE(cancel.asked.load(), 1);
+    }
+    EXPECT_EQ(ReadBytes(tmp / L"dst\\src\\a.txt"), "old");
+}
+
+TEST(RunAndWait, CommandLinesAsBuilt) {
+    EXPECT_EQ(RunAndWaitCommandLine(L"C:\\Holter\\x.exe", L""), L"C:\\Holter\\x.exe ");
+    EXPECT_EQ(RunAndWaitCommandLine(L"C:\\Program Files\\Holter\\x.exe", L"/s a b"),
+              L"\"C:\\Program Files\\Holter\\x.exe\" /s a b");
+    EXPECT_EQ(RunAndWaitCommandLine(L"\"C:\\Program Files\\x.exe\"", L"-q"), L"\"C:\\Program Files\\x.exe\" -q");
+}
+
+TEST(RunAndWait, RunsInTheProgramsFolderAndReturnsItsExitCode) {
+    TempFolder tmp;
+    std::wstring folder = tmp / L"with blank\\";
+    std::wstring probe = PlaceProbe(folder);
+    EXPECT_EQ(RunAndWait(probe, L"exit=7", SW_HIDE), 7u);
+    std::wstring trace = ProbeTrace(folder);
+    EXPECT_NE(trace.find(L"cmdline=\"" + probe + L"\" exit=7\r\n"), std::wstring::npos) << Utf8(trace);
+    EXPECT_NE(trace.find(L"cwd=" + folder.substr(0, folder.size() - 1) + L"\r\n"), std::wstring::npos) << Utf8(trace);
+    EXPECT_NE(trace.find(L"show=0\r\n"), std::wstring::npos) << Utf8(trace);
+}
+
+TEST(RunAndWait, EmptyArgumentsLeaveOneSpace) {
+    TempFolder tmp;
+    std::wstring probe = PlaceProbe(tmp.Path());
+    EXPECT_EQ(RunAndWait(probe, L"", SW_HIDE), 0u);
+    EXPECT_NE(ProbeTrace(tmp.Path()).find(L"cmdline=" + probe + L" \r\n"), std::wstring::npos);
+}
+
+TEST(RunAndWait, FailedStartRaisesWithTheProgramPath) {
+    TempFolder tmp;
+    try {
+        RunAndWait(tmp / L"missing.exe", L"", SW_HIDE);
+        FAIL() << "no error raised";
+    } catch (const ui::Exception& e) {
+        EXPECT_EQ(e.Message, L"не смог создать процесс: " + (tmp / L"missing.exe"));
+    }
+}
+
+TEST(RunAndWait, CommandLineOverItsBufferRaisesAndStartsNothing) {
+    TempFolder tmp;
+    std::wstring probe = PlaceProbe(tmp.Path());
+    std::wstring args(511 - probe.size(), L'a');  // one character over with the space
+    try {
+        RunAndWait(probe, args, SW_HIDE);
+        FAIL() << "no error raised";
+    } catch (const ui::Exception& e) {
+        EXPECT_NE(e.Message.find(probe), std::wstring::npos);
+    }
+    EXPECT_FALSE(testing_support::FileExists(tmp / L"probe-trace.txt"));
+    args.pop_back();
+    EXPECT_EQ(RunAndWait(probe, args, SW_HIDE), 0u);
+}
+
+TEST(RunProgram, ReturnsTheExitCodeOrMinusOne) {
+    TempFolder tmp;
+    std::wstring probe = PlaceProbe(tmp.Path());
+    EXPECT_EQ(RunProgram(L"\"" + probe + L"\" exit=3", SW_HIDE, true), 3);
+    wchar_t cwd[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, cwd);
+    EXPECT_NE(ProbeTrace(tmp.Path()).find(std::wstring(L"cwd=") + cwd + L"\r\n"), std::wstring::npos)
+        << "runs in the caller's current folder";
+    EXPECT_EQ(RunProgram(L"\"" + (tmp / L"missing.exe") + L"\"", SW_HIDE, true), -1);
+    std::wstring tooLong = L"\"" + probe + L"\" " + std::wstring(256, L'a');
+    DeleteFileW((tmp / L"probe-trace.txt").c_str());
+    EXPECT_EQ(RunProgram(tooLong, SW_HIDE, true), -1);
+    EXPECT_FALSE(testing_support::FileExists(tmp / L"probe-trace.txt"));
+}
+
+TEST(SetReadOnly, SetsAndClearsOnlyThatBitAndIgnoresMissingFiles) {
+    TempFolder tmp;
+    WriteBytes(tmp / L"f.txt", "x");
+    SetFileAttributesW((tmp / L"f.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    DWORD before = GetFileAttributesW((tmp / L"f.txt").c_str());
+    ASSERT_TRUE(before & FILE_ATTRIBUTE_HIDDEN);
+    SetReadOnly(tmp / L"f.txt", true);
+    EXPECT_EQ(GetFileAttributesW((tmp / L"f.txt").c_str()), before | FILE_ATTRIBUTE_READONLY);
+    SetReadOnly(tmp / L"f.txt", false);
+    EXPECT_EQ(GetFileAttributesW((tmp / L"f.txt").c_str()), before);
+    SetReadOnly(tmp / L"missing.txt", true);
+    EXPECT_FALSE(testing_support::FileExists(tmp / L"missing.txt"));
+}
