@@ -4,7 +4,7 @@
 using namespace testing_support;
 
 TEST_F(WizardRun, RunsWithItsOwnFolderAsWorkingFolder) {
-    ASSERT_FALSE(FileExists(dist + L"Settings\\holter.ini"));
+    ASSERT_FALSE(IsFile(dist + L"Settings\\holter.ini"));
     Start();
     EXPECT_EQ(robot::CurrentFolderOf(process.Handle()), dist);
 }

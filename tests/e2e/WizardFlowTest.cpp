@@ -79,23 +79,23 @@ TEST_F(WizardRun, NewFolderIsCreatedWithItsSettingsFolder) {
     Start();
     std::wstring target = root / L"Holter";
     GoToComponentsPage(L"  " + target + L" ");
-    EXPECT_TRUE(FolderExistsAt(target + L"\\"));
-    EXPECT_TRUE(FolderExistsAt(target + L"\\Settings\\"));
+    EXPECT_TRUE(IsFolder(target + L"\\"));
+    EXPECT_TRUE(IsFolder(target + L"\\Settings\\"));
     EXPECT_EQ(robot::Text(Control(L"ePath")), target + L"\\");
 }
 
 TEST_F(WizardRun, MissingParentLeadsOnWithoutMessageAndCreatesNothing) {
     Start();
     GoToComponentsPage(root / L"a\\b");
-    EXPECT_FALSE(FolderExistsAt(root / L"a"));
+    EXPECT_FALSE(IsFolder(root / L"a"));
     EXPECT_EQ(robot::FindTopWindow(process.Id(), L"#32770"), nullptr);
 }
 
 TEST_F(WizardRun, RelativePathIsCreatedUnderTheProgramsFolder) {
     Start();
     GoToComponentsPage(L"Abc");
-    EXPECT_TRUE(FolderExistsAt(dist + L"Abc\\Settings\\"));
-    EXPECT_FALSE(FolderExistsAt(elsewhere + L"Abc"));
+    EXPECT_TRUE(IsFolder(dist + L"Abc\\Settings\\"));
+    EXPECT_FALSE(IsFolder(elsewhere + L"Abc"));
 }
 
 TEST_F(WizardRun, BackOnTheComponentsPageReturnsToThePathPage) {

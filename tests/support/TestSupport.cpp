@@ -72,15 +72,15 @@ void RemoveTree(const std::wstring& path) {
 void MakeFolders(const std::wstring& path) {
     for (size_t i = 3; i <= path.size(); ++i)
         if (i == path.size() || path[i] == L'\\') CreateDirectoryW(path.substr(0, i).c_str(), nullptr);
-    if (!FolderExistsAt(path)) Fail(L"MakeFolders " + path);
+    if (!IsFolder(path)) Fail(L"MakeFolders " + path);
 }
 
-bool FileExists(const std::wstring& path) {
+bool IsFile(const std::wstring& path) {
     DWORD a = GetFileAttributesW(path.c_str());
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool FolderExistsAt(const std::wstring& path) {
+bool IsFolder(const std::wstring& path) {
     DWORD a = GetFileAttributesW(path.c_str());
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }

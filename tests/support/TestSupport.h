@@ -30,8 +30,8 @@ std::wstring BuildFolder();
 
 void RemoveTree(const std::wstring& path);
 void MakeFolders(const std::wstring& path);
-bool FileExists(const std::wstring& path);
-bool FolderExistsAt(const std::wstring& path);
+bool IsFile(const std::wstring& path);
+bool IsFolder(const std::wstring& path);
 void WriteBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadBytes(const std::wstring& path);
 void CopyFileTo(const std::wstring& from, const std::wstring& to);

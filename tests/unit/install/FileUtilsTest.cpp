@@ -137,7 +137,7 @@ TEST(CopyFileKeepDate, MissingSourceRaisesAndCreatesNoTarget) {
     } catch (const ui::EOSError& e) {
         EXPECT_NE(e.Message.find(tmp / L"missing.bin"), std::wstring::npos) << Utf8(e.Message);
     }
-    EXPECT_FALSE(testing_support::FileExists(tmp / L"dst.bin"));
+    EXPECT_FALSE(IsFile(tmp / L"dst.bin"));
 }
 
 TEST(CopyFileKeepDate, TargetThatCannotBeCreatedRaises) {
@@ -191,7 +191,7 @@ TEST(CopyFolderTree, TargetWithTrailingBackslashGetsTheFilesDirectly) {
 TEST(CopyFolderTree, DoesNotFollowALinkBackToItsParent) {
     TempFolder tmp;
     std::wstring src = BuildFolder() + L"fixtures\\link-loop\\src";
-    ASSERT_TRUE(testing_support::FileExists(src + L"\\loop\\loop\\a.txt")) << "the link fixture is missing";
+    ASSERT_TRUE(IsFile(src + L"\\loop\\loop\\a.txt")) << "the link fixture is missing";
     CopyFolderTree(src, tmp / L"dst");
     EXPECT_EQ(ReadBytes(tmp / L"dst\\a.txt"), "a");
     EXPECT_FALSE(FolderExists(tmp / L"dst\\loop\\loop"));
@@ -298,7 +298,7 @@ TEST(RunAndWait, CommandLineOverItsBufferRaisesAndStartsNothing) {
     } catch (const ui::Exception& e) {
         EXPECT_NE(e.Message.find(probe), std::wstring::npos);
     }
-    EXPECT_FALSE(testing_support::FileExists(tmp / L"probe-trace.txt"));
+    EXPECT_FALSE(IsFile(tmp / L"probe-trace.txt"));
     args.pop_back();
     EXPECT_EQ(RunAndWait(probe, args, SW_HIDE), 0u);
 }
@@ -315,7 +315,7 @@ TEST(RunProgram, ReturnsTheExitCodeOrMinusOne) {
     std::wstring tooLong = L"\"" + probe + L"\" " + std::wstring(256, L'a');
     DeleteFileW((tmp / L"probe-trace.txt").c_str());
     EXPECT_EQ(RunProgram(tooLong, SW_HIDE, true), -1);
-    EXPECT_FALSE(testing_support::FileExists(tmp / L"probe-trace.txt"));
+    EXPECT_FALSE(IsFile(tmp / L"probe-trace.txt"));
 }
 
 TEST(SetReadOnly, SetsAndClearsOnlyThatBitAndIgnoresMissingFiles) {
@@ -329,5 +329,5 @@ TEST(SetReadOnly, SetsAndClearsOnlyThatBitAndIgnoresMissingFiles) {
     SetReadOnly(tmp / L"f.txt", false);
     EXPECT_EQ(GetFileAttributesW((tmp / L"f.txt").c_str()), before);
     SetReadOnly(tmp / L"missing.txt", true);
-    EXPECT_FALSE(testing_support::FileExists(tmp / L"missing.txt"));
+    EXPECT_FALSE(IsFile(tmp / L"missing.txt"));
 }

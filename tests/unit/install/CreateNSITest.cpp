@@ -1,0 +1,64 @@
+// The seeded reference lists and the last-number file, byte for byte.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "TestSupport.h"
+#include "install/CreateNSI.h"
+#include "install/Records.h"
+
+using namespace testing_support;
+
+TEST(Records, DateTimeIsDaysSinceTheThirtiethOfDecember1899) {
+    EXPECT_DOUBLE_EQ(EncodeDateTime(1899, 12, 30, 0, 0, 0, 0), 0.0);
+    EXPECT_DOUBLE_EQ(EncodeDateTime(1900, 1, 1, 0, 0, 0, 0), 2.0);
+    EXPECT_DOUBLE_EQ(EncodeDateTime(2000, 1, 1, 12, 0, 0, 0), 36526.5);
+    EXPECT_DOUBLE_EQ(EncodeDateTime(2026, 12, 10, 6, 0, 0, 0), 46366.25);
+    EXPECT_NEAR(EncodeDateTime(2024, 2, 29, 23, 59, 59, 999), 45351.0 + 86399.999 / 86400.0, 1e-9);
+}
+
+TEST(ReferenceLists, NewListsAre840ZeroBytes) {
+    TempFolder tmp;
+    SeedReferenceLists(tmp / L"Settings\\");
+    for (const wchar_t* name : {L"uca.nsi", L"wra.nsi"})
+        EXPECT_EQ(ReadBytes(tmp / L"Settings\\" + name), std::string(840, '\0')) << Utf8(name);
+}
+
+TEST(ReferenceLists, ExistingListsAreKeptByteForByte) {
+    TempFolder tmp;
+    std::string names(840, '\0');
+    names.replace(0, 7, "\x06Ivanov");
+    WriteBytes(tmp / L"uca.nsi", names);
+    SeedReferenceLists(tmp.Path());
+    EXPECT_EQ(ReadBytes(tmp / L"uca.nsi"), names);
+    EXPECT_EQ(ReadBytes(tmp / L"wra.nsi"), std::string(840, '\0'));
+}
+
+TEST(LastNumFile, HoldsTwoZerosAndTheLocalTime) {
+    TempFolder tmp;
+    MakeFolders(tmp / L"Settings");
+    SYSTEMTIME before;
+    GetLocalTime(&before);
+    WriteLastNumFile(tmp.Path());
+    std::string bytes = ReadBytes(tmp / L"Settings\\lastnum.dta");
+    ASSERT_EQ(bytes.size(), 14u);
+    EXPECT_EQ(bytes.substr(0, 6), std::string(6, '\0'));
+    double stamp;
+    std::memcpy(&stamp, bytes.data() + 6, 8);
+    double expected = EncodeDateTime(before.wYear, before.wMonth, before.wDay, before.wHour, before.wMinute,
+                                     before.wSecond, before.wMilliseconds);
+    EXPECT_NEAR(stamp, expected, 60.0 / 86400.0);
+    EXPECT_GE(stamp, expected);
+}
+
+TEST(LastNumFile, ExistingFileIsKeptAndNoSettingsFolderWritesNothing) {
+    TempFolder tmp;
+    MakeFolders(tmp / L"Settings");
+    WriteBytes(tmp / L"Settings\\lastnum.dta", "fourteen bytes");
+    WriteLastNumFile(tmp.Path());
+    EXPECT_EQ(ReadBytes(tmp / L"Settings\\lastnum.dta"), "fourteen bytes");
+
+    TempFolder bare;
+    WriteLastNumFile(bare.Path());
+    EXPECT_FALSE(IsFolder(bare / L"Settings"));
+}
