@@ -1,7 +1,7 @@
 # The two commands: `make run` and `make test`. Both install what they need first.
 BUILD := build
 
-.PHONY: run test bootstrap build
+.PHONY: run test bench bootstrap build
 
 bootstrap:
 	scripts/bootstrap
@@ -15,3 +15,7 @@ run: build
 
 test: build
 	scripts/test $(BUILD)
+
+# Not a test: prints the copy throughputs and the peak working set.
+bench: build
+	scripts/bench $(BUILD)

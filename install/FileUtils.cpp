@@ -13,7 +13,7 @@ namespace {
 constexpr DWORD kHiddenSystemFolder = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
 constexpr DWORD kFoldersOnly = FILE_ATTRIBUTE_DIRECTORY;
 constexpr DWORD kAllButFolders = 0x1EF;
-constexpr size_t kCopyChunk = 1 << 20;
+constexpr size_t kCopyChunk = 1 << 16;
 
 bool IsDotEntry(const wchar_t* name) { return wcscmp(name, L".") == 0 || wcscmp(name, L"..") == 0; }
 
