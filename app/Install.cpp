@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "common/RK_Common_Proc.h"
 #include "ui/Application.h"
 #include "wizard/Main.h"
 
@@ -29,6 +30,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Libraries loaded later come from the system folder only, never from the
     // distribution medium beside the program.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+
+    // The shared units start first, in their fixed order: settings, then labels.
+    StartSharedUnits(OwnFolder());
 
     SetCurrentDirectoryW(OwnFolder().c_str());
     ui::Application().Initialize();
