@@ -3,28 +3,10 @@
 #include <windows.h>
 
 #include <memory>
-#include <string>
 
 #include "common/RK_Common_Proc.h"
 #include "ui/Application.h"
 #include "wizard/Main.h"
-
-namespace {
-
-std::wstring OwnFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return path.substr(0, path.find_last_of(L'\\') + 1);
-}
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Libraries loaded later come from the system folder only, never from the
@@ -32,9 +14,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 
     // The shared units start first, in their fixed order: settings, then labels.
-    StartSharedUnits(OwnFolder());
+    StartSharedUnits(ProgramFolder());
 
-    SetCurrentDirectoryW(OwnFolder().c_str());
+    SetCurrentDirectoryW(ProgramFolder().c_str());
     ui::Application().Initialize();
     ui::Application().SetTitle(L"Установка комплекса \"Ритмикон-Холтер\"");
     auto mainForm = std::make_unique<TFMain>();

@@ -17,6 +17,19 @@ std::wstring GetResourceString(HINSTANCE module, int id) {
     return std::wstring(buffer, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
+std::wstring ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
 namespace {
 
 // An ini file read through the profile API; an empty name reads as a file without keys.

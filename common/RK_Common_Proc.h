@@ -8,6 +8,9 @@
 // entry. A negative id raises a range error.
 std::wstring GetResourceString(HINSTANCE module, int id);
 
+// The folder of the running program's file, with a trailing backslash.
+std::wstring ProgramFolder();
+
 // Fills ProductSettings from ProgramPath + "Settings\holter.ini" (defaults for what
 // is missing or does not convert) and fixes the program's number format.
 void ReadSettings();

@@ -6,6 +6,8 @@
 #include "install/FileUtils.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
+#include "winint/FontSize.h"
+#include "winint/Fonts.h"
 
 TFMain* FMain = nullptr;
 bool IsGeliantEdition = false;
@@ -227,6 +229,7 @@ void TFMain::CreateChangeFontSizePage() {
             L"Если Вы считаете, что установка \"крупного\" размера шрифта Вам не нужна, ",
             L"нажмите кнопку \"Выход\"."});
     BtnExitOnChangefont->OnClick = [this] { BtnExitClick(); };
+    BtnChangeFont->OnClick = [this] { BtnChangeFontClick(); };
 }
 
 void TFMain::FormCreate() {
@@ -289,3 +292,19 @@ void TFMain::BtnInputComponentsBackClick() { InsatallPages->SetActivePageIndex(p
 void TFMain::BtnInsatallClick() {}
 
 void TFMain::BtnExitClick() { Close(); }
+
+void TFMain::BtnChangeFontClick() {
+    SetLargeFontSize();
+    if (ui::MessageDlg(L"Изменения в настройки внесены, для того чтобы они\r\nвступили в силу, требуется "
+                       L"перзагрузить операционную систему.\r\nВыполнить перезагрузку сейчас?",
+                       ui::TMsgDlgType::mtWarning, ui::TMsgDlgButtons::YesNo) == IDYES) {
+        RestartWindows(kRestartFlags);
+        Close();
+    }
+}
+
+void TFMain::InstallFonts() {
+    ::InstallFonts({.SourceFolder = ProgramFolder() + L"fonts\\",
+                    .TargetFolder = GetWindowsFolder() + L"fonts\\",
+                    .Log = [this](const std::wstring& line) { LogList->Add(line); }});
+}

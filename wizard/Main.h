@@ -46,6 +46,9 @@ private:
     void BtnInputComponentsBackClick();
     void BtnInsatallClick();
     void BtnExitClick();
+    void BtnChangeFontClick();
+    // The suite's fonts from the medium's fonts\ folder, each logged in LogList.
+    void InstallFonts();
 
     bool FCanClose = true;
     std::wstring AppNameStr;

@@ -1,0 +1,119 @@
+// The suite's fonts: their names, the copy into a fonts folder, the registry values
+// of the test prefix and the log lines.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "TestSupport.h"
+#include "ui/Exception.h"
+#include "winint/FontNameTable.h"
+#include "winint/Fonts.h"
+
+using namespace testing_support;
+
+namespace {
+
+const wchar_t* const kFontsKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+
+// The seven fixture fonts by file name, with the names their tables give.
+const std::pair<const wchar_t*, const wchar_t*> kFixtureNames[] = {
+    {L"ARIAL.TTF", L"Liberation Sans"}, {L"ARIALN.TTF", L"Liberation Sans Narrow"},
+    {L"COUR.TTF", L"Liberation Mono"},  {L"MICROSS.TTF", L"FreeSans"},
+    {L"TAHOMA.TTF", L"DejaVu Sans"},    {L"TIMES.TTF", L"Liberation Serif"},
+    {L"verdana.TTF", L"DejaVu Sans Condensed"}};
+
+std::wstring FixtureFonts() { return BuildFolder() + L"fixtures\\fonts\\"; }
+
+std::wstring RegistryValue(const std::wstring& name) {
+    wchar_t data[MAX_PATH] = L"";
+    DWORD size = sizeof data;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kFontsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
+        return L"(none)";
+    return data;
+}
+
+// A source folder with the fixture fonts and an empty target; the test prefix's
+// registry values of these fonts are removed before and after.
+class FontRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MakeFolders(job.SourceFolder);
+        MakeFolders(job.TargetFolder);
+        for (auto [file, name] : kFixtureNames) CopyFileTo(FixtureFonts() + file, job.SourceFolder + file);
+        ClearValues();
+    }
+    void TearDown() override { ClearValues(); }
+    static void ClearValues() {
+        for (auto [file, name] : kFixtureNames)
+            RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kFontsKey, (std::wstring(name) + L" (TrueType)").c_str());
+    }
+
+    TempFolder tmp{L"fonts"};
+    std::vector<std::wstring> log;
+    TFontInstall job{.SourceFolder = tmp / L"src\\", .TargetFolder = tmp / L"Fonts\\",
+                     .Log = [this](const std::wstring& line) { log.push_back(line); }};
+};
+
+}  // namespace
+
+TEST(FontNameTable, GivesTheFullNameOfEachFixtureFont) {
+    for (auto [file, name] : kFixtureNames) EXPECT_EQ(FontFullName(ReadBytes(FixtureFonts() + file)), name);
+}
+
+TEST(FontNameTable, MalformedFilesGiveAnEmptyName) {
+    std::string font = ReadBytes(FixtureFonts() + L"ARIAL.TTF");
+    EXPECT_EQ(FontFullName(""), L"");
+    EXPECT_EQ(FontFullName(std::string(11, '\0')), L"");
+    for (size_t cut : {size_t{12}, size_t{100}, font.size() / 3, font.size() - 1})
+        EXPECT_NO_THROW(FontFullName(std::string_view(font).substr(0, cut)));
+    std::string wild = font;
+    for (size_t at = 12; at < 12 + 16 * 20 && at < wild.size(); at += 16)
+        for (int i = 8; i < 16; ++i) wild[at + i] = '\xFF';  // every table's offset and length out of the file
+    EXPECT_EQ(FontFullName(wild), L"");
+}
+
+TEST(GetFontResourceName, NamesTheFontFromTheFile) {
+    EXPECT_EQ(GetFontResourceName(FixtureFonts() + L"TIMES.TTF"), L"Liberation Serif");
+    TempFolder tmp;
+    WriteBytes(tmp / L"bad.ttf", "not a font at all");
+    EXPECT_EQ(GetFontResourceName(tmp / L"bad.ttf"), L"");
+    EXPECT_EQ(GetFontResourceName(tmp / L"missing.ttf"), L"");
+}
+
+TEST(GetWindowsFolder, EndsWithABackslash) {
+    std::wstring folder = GetWindowsFolder();
+    EXPECT_EQ(folder, L"C:\\windows\\");
+}
+
+TEST_F(FontRun, InstallsAllSevenInOrderWithValuesAndLogLines) {
+    InstallFonts(job);
+    std::vector<std::wstring> expectedLog;
+    for (auto [file, name] : kFixtureNames) {
+        EXPECT_EQ(ReadBytes(job.TargetFolder + file), ReadBytes(job.SourceFolder + file)) << Utf8(file);
+        EXPECT_EQ(RegistryValue(std::wstring(name) + L" (TrueType)"), file);
+        expectedLog.push_back(L"Шрифт <" + std::wstring(name) + L"> у\x0063тановлен");
+    }
+    EXPECT_EQ(log, expectedLog);
+}
+
+TEST_F(FontRun, FontsAlreadyPresentAreLeftAlone) {
+    for (auto [file, name] : kFixtureNames)
+        WriteBytes(job.TargetFolder + (file == std::wstring(L"verdana.TTF") ? L"VERDANA.TTF" : file), "present");
+    DeleteFileW((job.TargetFolder + L"TAHOMA.TTF").c_str());
+    InstallFonts(job);
+    EXPECT_EQ(log, (std::vector<std::wstring>{L"Шрифт <DejaVu Sans> уcтановлен"}));
+    EXPECT_EQ(RegistryValue(L"DejaVu Sans (TrueType)"), L"TAHOMA.TTF");
+    EXPECT_EQ(RegistryValue(L"Liberation Sans (TrueType)"), L"(none)");
+    EXPECT_EQ(ReadBytes(job.TargetFolder + L"ARIAL.TTF"), "present");
+    EXPECT_EQ(ReadBytes(job.TargetFolder + L"VERDANA.TTF"), "present");
+    EXPECT_EQ(ReadBytes(job.TargetFolder + L"TAHOMA.TTF"), ReadBytes(job.SourceFolder + L"TAHOMA.TTF"));
+}
+
+TEST_F(FontRun, MissingSourceEndsTheRunAtThatFont) {
+    DeleteFileW((job.SourceFolder + L"COUR.TTF").c_str());
+    EXPECT_THROW(InstallFonts(job), ui::EOSError);
+    EXPECT_EQ(log, (std::vector<std::wstring>{L"Шрифт <Liberation Sans> уcтановлен",
+                                              L"Шрифт <Liberation Sans Narrow> уcтановлен"}));
+    EXPECT_FALSE(IsFile(job.TargetFolder + L"COUR.TTF"));
+    EXPECT_FALSE(IsFile(job.TargetFolder + L"TIMES.TTF"));
+    EXPECT_EQ(RegistryValue(L"Liberation Serif (TrueType)"), L"(none)");
+}

@@ -1,0 +1,36 @@
+#include "winint/FontSize.h"
+
+#include <windows.h>
+
+#include "ui/Handle.h"
+
+bool IsSmallFonts() {
+    ui::WindowDc screen(nullptr);
+    return GetDeviceCaps(screen.get(), LOGPIXELSX) < 100;
+}
+
+void SetLargeFontSize() {
+    // From the system folder only: a file of that name beside the program or on the
+    // medium never runs inside the installer.
+    ui::Module setup(LoadLibraryExW(L"syssetup.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    if (!setup) return;
+    using ChangeFn = BOOL(WINAPI*)(HWND, LPCWSTR);
+    auto change = reinterpret_cast<ChangeFn>(
+        reinterpret_cast<void*>(GetProcAddress(setup.get(), "SetupChangeFontSize")));
+    if (change) change(nullptr, L"120");
+}
+
+bool RestartWindows(uint32_t flags) {
+    ui::Handle token;
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.put())) {
+        TOKEN_PRIVILEGES privileges{};
+        if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid)) {
+            privileges.PrivilegeCount = 1;
+            privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+            TOKEN_PRIVILEGES previous{};
+            DWORD size = sizeof previous;
+            AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof previous, &previous, &size);
+        }
+    }
+    return ExitWindowsEx(flags, 0) != 0;
+}
