@@ -289,7 +289,10 @@ void TFMain::tsInputComponentsShow() {}
 
 void TFMain::BtnInputComponentsBackClick() { InsatallPages->SetActivePageIndex(pgInputPath); }
 
-void TFMain::BtnInsatallClick() {}
+void TFMain::BtnInsatallClick() {
+    Fcopyfrom = ProgramFolder();
+    RunInstallation(*this, Fcopyfrom, IsGeliantEdition);
+}
 
 void TFMain::BtnExitClick() { Close(); }
 
@@ -308,3 +311,37 @@ void TFMain::InstallFonts() {
                     .TargetFolder = GetWindowsFolder() + L"fonts\\",
                     .Log = [this](const std::wstring& line) { LogList->Add(line); }});
 }
+
+std::wstring TFMain::TargetPathText() { return ePath->Text(); }
+
+void TFMain::ShowProgressPage() {
+    LogList->Clear();
+    LogList->SetVisible(true);
+    InsatallPages->SetActivePageIndex(pgProgressInstall);
+}
+
+int TFMain::AddLogLine(const std::wstring& line) { return LogList->Add(line); }
+std::wstring TFMain::LogLine(int index) { return LogList->Item(index); }
+void TFMain::SetLogLine(int index, const std::wstring& line) { LogList->SetItem(index, line); }
+void TFMain::RepaintLog() { LogList->Repaint(); }
+void TFMain::ProcessMessages() { ui::Application().ProcessMessages(); }
+
+void TFMain::SetBusy(bool busy) {
+    FCanClose = !busy;
+    ui::Application().SetWaitCursor(busy);
+}
+
+bool TFMain::DriverChecked() { return CbDriverInstal->Checked(); }
+int TFMain::ServerListIndex() { return CBWindows->ItemIndex(); }
+
+bool TFMain::Confirm(const std::wstring& question) {
+    return ui::MessageDlg(question, ui::TMsgDlgType::mtConfirmation, ui::TMsgDlgButtons::YesNo) == IDYES;
+}
+
+void TFMain::ShowError(const std::wstring& message) {
+    ui::MessageDlg(message, ui::TMsgDlgType::mtError, ui::TMsgDlgButtons::OK);
+}
+
+void TFMain::EnableExit() { BtnExit->SetEnabled(true); }
+void TFMain::ShowChangeFontSizePage() { InsatallPages->SetActivePageIndex(pgChangeFontSize); }
+void TFMain::CloseWindow() { Close(); }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "install/InstallSequence.h"
 #include "ui/Buttons.h"
 #include "ui/ComCtrls.h"
 #include "ui/ExtCtrls.h"
@@ -11,7 +12,7 @@
 #include "ui/StdCtrls.h"
 #include "wizard/Glyphs.h"
 
-class TFMain : public ui::TForm {
+class TFMain : public ui::TForm, private TInstallWindow {
 public:
     TFMain();
 
@@ -48,7 +49,24 @@ private:
     void BtnExitClick();
     void BtnChangeFontClick();
     // The suite's fonts from the medium's fonts\ folder, each logged in LogList.
-    void InstallFonts();
+    void InstallFonts() override;
+
+    // What the installation uses of the window.
+    std::wstring TargetPathText() override;
+    void ShowProgressPage() override;
+    int AddLogLine(const std::wstring& line) override;
+    std::wstring LogLine(int index) override;
+    void SetLogLine(int index, const std::wstring& line) override;
+    void RepaintLog() override;
+    void ProcessMessages() override;
+    void SetBusy(bool busy) override;
+    bool DriverChecked() override;
+    int ServerListIndex() override;
+    bool Confirm(const std::wstring& question) override;
+    void ShowError(const std::wstring& message) override;
+    void EnableExit() override;
+    void ShowChangeFontSizePage() override;
+    void CloseWindow() override;
 
     bool FCanClose = true;
     std::wstring AppNameStr;

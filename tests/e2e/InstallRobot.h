@@ -1,0 +1,31 @@
+#pragma once
+// The fixture of the robot's installation runs: a generated distribution, a target
+// folder of the test's own, and the test prefix's fonts, font values, desktop link
+// and display resolution put back before and after.
+#include "Distribution.h"
+#include "WizardRobot.h"
+
+class InstallRun : public WizardRun {
+protected:
+    InstallRun();
+    ~InstallRun() override;
+
+    void Layout(const TDistributionOptions& options = {});
+    // The display resolution that Install.exe will see when it starts.
+    void SetResolution(DWORD dpi);
+    // From the start to "Начать установку" with the target typed on the path page;
+    // `beforeInstall` may change the components page first.
+    void BeginInstall(const std::function<void()>& beforeInstall = {});
+    // Answers the driver question with the button.
+    void AnswerDriver(int buttonId);
+    bool WaitFontSizePage(int timeoutMs = 60000);
+    std::vector<std::wstring> Log();
+    std::wstring LinkPath() const;
+
+    std::wstring target;  // with a trailing backslash
+
+private:
+    void CleanPrefix();
+};
+
+std::wstring CopyLine(const std::wstring& name, const wchar_t* suffix = L"Завершено");

@@ -1,0 +1,277 @@
+// Whole installations through the real Install.exe from a generated distribution.
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "InstallRobot.h"
+#include "ui/Handle.h"
+
+using namespace testing_support;
+
+namespace {
+
+const std::vector<std::wstring> kServerList0 = {
+    L"aliases.conf", L"firebird.conf", L"fbclient.Dll", L"ib_util.Dll", L"icudt30.Dll", L"icuin30.Dll",
+    L"icuuc30.Dll",  L"msvcp80.Dll",   L"msvcr80.Dll",  L"firebird.msg", L"gbak.exe",   L"gds32.dll"};
+
+std::vector<std::wstring> ExpectedLog(const std::vector<std::wstring>& server, bool driver) {
+    std::vector<std::wstring> log = {L"Создание настроечных файлов....Завершено", L"Каталог <DTAfb> создан...",
+                                     CopyLine(L"RKDB.FDB")};
+    for (const auto& n : server) log.push_back(CopyLine(n));
+    for (const wchar_t* n : {L"fbintl.conf", L"fbintl.dll", L"fbudf.dll", L"ib_udf.dll", L"fbudf.sql", L"ib_udf.sql",
+                             L"ib_udf2.sql", L"udf1.dll", L"udf2.dll", L"udf3.dll", L"udf4.dll"})
+        log.push_back(CopyLine(n));
+    for (const wchar_t* font : {L"Liberation Sans", L"Liberation Sans Narrow", L"Liberation Mono", L"FreeSans",
+                                L"DejaVu Sans", L"Liberation Serif", L"DejaVu Sans Condensed"})
+        log.push_back(L"Шрифт <" + std::wstring(font) + L"> уcтановлен");
+    if (driver) {
+        log.push_back(L"Началась установка драйверов устройства...");
+        log.push_back(L"Установка драйверов устройства завершена");
+    }
+    return log;
+}
+
+struct LinkInfo {
+    std::wstring path, description, workingFolder;
+};
+
+LinkInfo ReadLink(const std::wstring& file) {
+    ui::ComPtr<IShellLinkW> link;
+    CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void());
+    ui::ComPtr<IPersistFile> persist;
+    link->QueryInterface(IID_IPersistFile, persist.put_void());
+    LinkInfo info;
+    if (FAILED(persist->Load(file.c_str(), STGM_READ))) return info;
+    wchar_t text[MAX_PATH * 2] = L"";
+    link->GetPath(text, MAX_PATH * 2, nullptr, SLGP_RAWPATH);
+    info.path = text;
+    link->GetDescription(text, MAX_PATH * 2);
+    info.description = text;
+    link->GetWorkingDirectory(text, MAX_PATH * 2);
+    info.workingFolder = text;
+    return info;
+}
+
+std::wstring RegistryFontValue(const std::wstring& name) {
+    wchar_t data[MAX_PATH] = L"";
+    DWORD size = sizeof data;
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", name.c_str(),
+                 RRF_RT_REG_SZ, nullptr, data, &size);
+    return data;
+}
+
+class InstallRunCom : public InstallRun {
+protected:
+    static void SetUpTestSuite() { CoInitialize(nullptr); }
+    static void TearDownTestSuite() { CoUninitialize(); }
+};
+
+}  // namespace
+
+TEST_F(InstallRunCom, CompleteInstallationIntoANewFolder) {
+    Layout();
+    BeginInstall();
+    AnswerDriver(IDYES);
+    ASSERT_TRUE(WaitFontSizePage()) << "at 96 dpi the installation ends on the font size page";
+    EXPECT_EQ(robot::FindTopWindow(process.Id(), L"#32770"), nullptr) << "no closing question at 96 dpi";
+    EXPECT_TRUE(robot::IsEnabled(Control(L"BtnExit")));
+    EXPECT_EQ(Log(), ExpectedLog(kServerList0, true));
+
+    EXPECT_EQ(ReadBytes(target + L"DTAfb\\RKDB.FDB"), ReadBytes(dist + L"DTAfb\\RKDB.FDB"));
+    for (const auto& n : kServerList0) EXPECT_EQ(ReadBytes(target + n), ReadBytes(dist + L"Firebird\\" + n));
+    EXPECT_TRUE(IsFile(target + L"intl\\fbintl.dll"));
+    for (const wchar_t* n : {L"fbudf.dll", L"ib_udf2.sql", L"udf1.dll", L"udf4.dll"}) EXPECT_TRUE(IsFile(target + L"udf\\" + n));
+    EXPECT_EQ(ReadBytes(target + L"Settings\\holter.ini"), "[options]\r\nFilterType=0\r\nHardwareType=1\r\n\r\n");
+    EXPECT_EQ(ReadBytes(target + L"Settings\\uca.nsi"), std::string(840, '\0'));
+    EXPECT_EQ(ReadBytes(target + L"Settings\\wra.nsi"), std::string(840, '\0'));
+    EXPECT_EQ(ReadBytes(target + L"Settings\\lastnum.dta").size(), 14u);
+    EXPECT_FALSE(IsFile(target + L"btooth.ini"));
+
+    wchar_t windows[MAX_PATH];
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    EXPECT_EQ(ReadBytes(std::wstring(windows) + L"\\Fonts\\TAHOMA.TTF"), ReadBytes(dist + L"fonts\\TAHOMA.TTF"));
+    EXPECT_EQ(RegistryFontValue(L"DejaVu Sans (TrueType)"), L"TAHOMA.TTF");
+
+    EXPECT_TRUE(IsFile(target + L"backup\\R010713\\Install.cmd"));
+    EXPECT_FALSE(IsFile(target + L"backup\\R010713\\installed.txt")) << "only the newest release is installed";
+    std::string ran = ReadBytes(target + L"backup\\R120615\\installed.txt");
+    EXPECT_NE(ran.find("R120615"), std::string::npos) << ran;
+    std::string info = ReadBytes(target + L"ReleaseInfo");
+    EXPECT_NE(info.find("<Level>120615</Level>"), std::string::npos) << info;
+    EXPECT_FALSE(GetFileAttributesW((target + L"ReleaseInfo").c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(GetFileAttributesW((target + L"Updater.exe.cfg").c_str()) & FILE_ATTRIBUTE_READONLY);
+
+    std::string driver = ReadBytes(target + L"FTDIDriverInstall\\probe-trace.txt");
+    EXPECT_NE(driver.find("show=0"), std::string::npos) << driver;
+
+    LinkInfo link = ReadLink(LinkPath());
+    EXPECT_EQ(link.path, target + L"Ritmikon.exe");
+    EXPECT_EQ(link.workingFolder, target);
+    EXPECT_EQ(link.description, L"Комплекс суточного мониторирования электрокардиограмм \"Ритмикон - Холтер\"");
+
+    robot::Click(Control(L"BtnExitOnChangefont"));
+    EXPECT_TRUE(process.WaitExit(10000)) << "Выход on the font size page closes at once";
+}
+
+TEST_F(InstallRun, SecondServerListAndNoDriver) {
+    Layout();
+    BeginInstall([&] {
+        SendMessageW(Control(L"CBWindows"), CB_SETCURSEL, 1, 0);
+        SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0);
+    });
+    ASSERT_TRUE(WaitFontSizePage());
+    std::vector<std::wstring> server = {L"aliases.conf", L"firebird.conf", L"fbclient.Dll", L"ib_util.Dll",
+                                        L"icudt30.Dll",  L"icuin30.Dll",   L"icuuc30.Dll",  L"msvcp71.Dll",
+                                        L"msvcr71.Dll",  L"firebird.msg"};
+    EXPECT_EQ(Log(), ExpectedLog(server, false));
+    EXPECT_TRUE(IsFile(target + L"msvcr71.Dll"));
+    EXPECT_FALSE(IsFile(target + L"msvcr80.Dll"));
+    EXPECT_FALSE(IsFile(target + L"gbak.exe"));
+    EXPECT_FALSE(IsFile(target + L"gds32.dll"));
+    EXPECT_FALSE(IsFolder(target + L"FTDIDriverInstall"));
+}
+
+TEST_F(InstallRun, DriverAnsweredNoAddsNoDriverLines) {
+    Layout();
+    BeginInstall();
+    AnswerDriver(IDNO);
+    ASSERT_TRUE(WaitFontSizePage());
+    EXPECT_EQ(Log(), ExpectedLog(kServerList0, false));
+}
+
+TEST_F(InstallRun, DriverMissingOnTheMediumLogsBothLinesAllTheSame) {
+    TDistributionOptions options;
+    options.WithDriver = false;
+    Layout(options);
+    BeginInstall();
+    AnswerDriver(IDYES);
+    ASSERT_TRUE(WaitFontSizePage());
+    EXPECT_EQ(Log(), ExpectedLog(kServerList0, true));
+}
+
+TEST_F(InstallRun, SecondRunKeepsTheSeededFilesAndTheOtherSettings) {
+    Layout();
+    MakeFolders(target + L"Settings\\");
+    WriteBytes(target + L"Settings\\holter.ini", "[Common]\r\nClinic=5\r\n\r\n[options]\r\nFilterType=7\r\n");
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    ASSERT_TRUE(WaitFontSizePage());
+    EXPECT_NE(Log().at(0), L"Каталог создан...");
+    EXPECT_EQ(ReadBytes(target + L"Settings\\holter.ini"),
+              "[Common]\r\nClinic=5\r\n\r\n[options]\r\nFilterType=0\r\nHardwareType=1\r\n\r\n");
+    std::string uca = ReadBytes(target + L"Settings\\uca.nsi"), lastnum = ReadBytes(target + L"Settings\\lastnum.dta");
+    process = robot::Process();
+
+    std::string changed = uca;
+    changed[0] = '\x03';
+    WriteBytes(target + L"Settings\\uca.nsi", changed);
+    WriteBytes(target + L"Settings\\holter.ini", "[options]\r\nFilterType=9\r\nHardwareType=4\r\n");
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    ASSERT_TRUE(WaitFontSizePage());
+    EXPECT_EQ(ReadBytes(target + L"Settings\\uca.nsi"), changed);
+    EXPECT_EQ(ReadBytes(target + L"Settings\\lastnum.dta"), lastnum);
+    EXPECT_EQ(ReadBytes(target + L"Settings\\holter.ini"), "[options]\r\nFilterType=0\r\nHardwareType=1\r\n\r\n");
+    EXPECT_EQ(Log().at(1), L"Копирование файла RKDB.FDB....Завершено") << "DTAfb\\ exists: no folder line";
+}
+
+TEST_F(InstallRun, MissingDatabaseEndsWithTheOpenError) {
+    TDistributionOptions options;
+    options.WithDatabase = false;
+    Layout(options);
+    BeginInstall();
+    HWND box = robot::WaitMessageBox(process.Id(), 30000);
+    ASSERT_NE(box, nullptr);
+    std::wstring message = robot::MessageText(box);
+    EXPECT_NE(message.find(dist + L"DTAfb\\RKDB.FDB"), std::wstring::npos) << Utf8(message);
+    robot::Press(box, IDOK);
+    ASSERT_TRUE(robot::WaitFor([&] { return !IsWindow(box); }));
+    std::vector<std::wstring> log = Log();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), L"Копирование файла RKDB.FDB....");
+    EXPECT_FALSE(robot::IsEnabled(Control(L"BtnExit")));
+    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(process.WaitExit(10000)) << "closing is allowed again";
+}
+
+// The disk-full targets are made by the build: a file there is a link to /dev/full.
+TEST_F(InstallRun, DatabaseCopyFailingForWantOfSpaceStopsBeforeTheServerFiles) {
+    Layout();
+    target = BuildFolder() + L"fixtures\\disk-full\\database\\";
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    ASSERT_TRUE(robot::WaitFor([&] {
+        auto log = Log();
+        return !log.empty() && log.back() == CopyLine(L"RKDB.FDB", L"ОШИБКА!!!");
+    }, 30000));
+    Sleep(500);
+    EXPECT_EQ(Log().back(), CopyLine(L"RKDB.FDB", L"ОШИБКА!!!"));
+    EXPECT_FALSE(IsFile(target + L"aliases.conf"));
+    EXPECT_FALSE(robot::IsEnabled(Control(L"BtnExit")));
+    EXPECT_EQ(robot::FindTopWindow(process.Id(), L"#32770"), nullptr);
+    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(process.WaitExit(10000)) << "closing is allowed again";
+}
+
+TEST_F(InstallRun, ProductLibraryThatFailsIsMarkedAndTheNextIsCopied) {
+    Layout();
+    target = BuildFolder() + L"fixtures\\disk-full\\library\\";
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    ASSERT_TRUE(WaitFontSizePage());
+    std::vector<std::wstring> log = Log();
+    auto at = std::find(log.begin(), log.end(), CopyLine(L"udf2.dll", L"ОШИБКА!!!"));
+    ASSERT_NE(at, log.end());
+    EXPECT_EQ(*(at + 1), CopyLine(L"udf3.dll"));
+    EXPECT_EQ(ReadBytes(target + L"udf\\udf3.dll"), ReadBytes(dist + L"UDF\\udf3.dll"));
+}
+
+TEST_F(InstallRun, NoReleaseFolderEndsAfterTheUpdaterWithoutALink) {
+    TDistributionOptions options;
+    options.Releases.clear();
+    Layout(options);
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    HWND box = robot::WaitMessageBox(process.Id(), 60000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(robot::MessageText(box), L"List index out of bounds (0)");
+    robot::Press(box, IDOK);
+    EXPECT_TRUE(IsFile(target + L"ReleaseInfo")) << "the updater was copied before";
+    EXPECT_FALSE(IsFile(LinkPath()));
+    EXPECT_FALSE(robot::IsEnabled(Control(L"BtnExit")));
+}
+
+TEST_F(InstallRun, At120DotsPerInchTheClosingQuestionYesCloses) {
+    Layout();
+    SetResolution(120);
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    HWND box = robot::WaitMessageBox(process.Id(), 60000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(robot::MessageText(box), L"Установка завершена. Выйти из программы установки?");
+    robot::Press(box, IDYES);
+    EXPECT_TRUE(process.WaitExit(10000));
+}
+
+TEST_F(InstallRun, At120DotsPerInchNoStaysOnTheProgressPage) {
+    Layout();
+    SetResolution(120);
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    Answer(L"Установка завершена. Выйти из программы установки?", IDNO);
+    EXPECT_TRUE(robot::IsVisible(Control(L"tsProgressInstall")));
+    EXPECT_TRUE(robot::IsEnabled(Control(L"BtnExit")));
+    robot::Click(Control(L"BtnExit"));
+    EXPECT_TRUE(process.WaitExit(10000));
+}
+
+TEST_F(InstallRun, CloseIsRefusedWhileCopyingAndGrantedAfterwards) {
+    TDistributionOptions options;
+    options.DatabaseBytes = int64_t{256} << 20;
+    Layout(options);
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    // The log answers only while the installer serves messages between its copies,
+    // all of them under the close lock.
+    ASSERT_TRUE(robot::WaitFor([&] {
+        auto log = Log();
+        return std::find(log.begin(), log.end(), L"Каталог <DTAfb> создан...") != log.end();
+    }, 30000));
+    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitFontSizePage());
+    EXPECT_TRUE(process.Running()) << "the close request during the copy was refused";
+    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(process.WaitExit(10000));
+}
