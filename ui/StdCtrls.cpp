@@ -1,5 +1,7 @@
 #include "ui/StdCtrls.h"
 
+#include <algorithm>
+
 #include "ui/Exception.h"
 
 namespace ui {
@@ -108,6 +110,17 @@ void TListBox::SetItem(int index, const std::wstring& line) {
     SendMessageW(Handle(), LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.c_str()));
     SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TListBox::ScrollToItem(int index) {
+    RECT client, item;
+    GetClientRect(Handle(), &client);
+    if (SendMessageW(Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+        return;
+    if (item.top < client.top || item.bottom > client.bottom) {
+        int perPage = std::max<int>(1, client.bottom / std::max<int>(1, item.bottom - item.top));
+        SendMessageW(Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, index - perPage + 1)), 0);
+    }
 }
 
 void TListBox::Clear() { SendMessageW(Handle(), LB_RESETCONTENT, 0, 0); }

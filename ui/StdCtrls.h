@@ -53,6 +53,8 @@ public:
     int Count() const;
     std::wstring Item(int index) const;
     void SetItem(int index, const std::wstring& line);
+    // Scrolls so that the line is in view.
+    void ScrollToItem(int index);
     void Clear();
 };
 

@@ -309,7 +309,7 @@ void TFMain::BtnChangeFontClick() {
 void TFMain::InstallFonts() {
     ::InstallFonts({.SourceFolder = ProgramFolder() + L"fonts\\",
                     .TargetFolder = GetWindowsFolder() + L"fonts\\",
-                    .Log = [this](const std::wstring& line) { LogList->Add(line); }});
+                    .Log = [this](const std::wstring& line) { AddLogLine(line); }});
 }
 
 std::wstring TFMain::TargetPathText() { return ePath->Text(); }
@@ -320,7 +320,12 @@ void TFMain::ShowProgressPage() {
     InsatallPages->SetActivePageIndex(pgProgressInstall);
 }
 
-int TFMain::AddLogLine(const std::wstring& line) { return LogList->Add(line); }
+// The newest line is kept in view, so the log stays live during long copies.
+int TFMain::AddLogLine(const std::wstring& line) {
+    int index = LogList->Add(line);
+    LogList->ScrollToItem(index);
+    return index;
+}
 std::wstring TFMain::LogLine(int index) { return LogList->Item(index); }
 void TFMain::SetLogLine(int index, const std::wstring& line) { LogList->SetItem(index, line); }
 void TFMain::RepaintLog() { LogList->Repaint(); }

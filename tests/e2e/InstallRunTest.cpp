@@ -275,3 +275,45 @@ TEST_F(InstallRun, CloseIsRefusedWhileCopyingAndGrantedAfterwards) {
     PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(process.WaitExit(10000));
 }
+
+namespace {
+
+// Gives the program's string table another product title (entry 1).
+void ChangeTitle(const std::wstring& exe, const std::wstring& title) {
+    HMODULE original = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    std::vector<WORD> block;  // ids 0 to 15: each a length and its characters
+    for (UINT id = 0; id < 16; ++id) {
+        wchar_t text[256];
+        int n = LoadStringW(original, id, text, 256);
+        std::wstring entry = id == 1 ? title : std::wstring(text, static_cast<size_t>(n));
+        block.push_back(static_cast<WORD>(entry.size()));
+        block.insert(block.end(), entry.begin(), entry.end());
+    }
+    FreeLibrary(original);
+    HANDLE update = BeginUpdateResourceW(exe.c_str(), FALSE);
+    ASSERT_NE(update, nullptr);
+    ASSERT_TRUE(UpdateResourceW(update, RT_STRING, MAKEINTRESOURCEW(1), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                                block.data(), static_cast<DWORD>(block.size() * sizeof(WORD))));
+    ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+}
+
+}  // namespace
+
+TEST_F(InstallRun, GeliantEditionInAnyLetterCaseWritesBtoothIni) {
+    Layout();
+    ChangeTitle(dist + L"Install.exe", L"гелиант");
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    ASSERT_TRUE(WaitFontSizePage());
+    EXPECT_EQ(ReadBytes(target + L"btooth.ini"), "[Common]\r\nDisk=I\r\n\r\n");
+    std::wstring link = LinkPath();
+    DeleteFileW((link.substr(0, link.find_last_of(L'\\') + 1) + L"гелиант.lnk").c_str());
+}
+
+TEST_F(InstallRun, ShippedEditionLeavesAnExistingBtoothIniAlone) {
+    Layout();
+    MakeFolders(target);
+    WriteBytes(target + L"btooth.ini", "[Common]\r\nDisk=C\r\n");
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    ASSERT_TRUE(WaitFontSizePage());
+    EXPECT_EQ(ReadBytes(target + L"btooth.ini"), "[Common]\r\nDisk=C\r\n");
+}
