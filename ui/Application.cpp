@@ -5,6 +5,7 @@
 
 #include "ui/Exception.h"
 #include "ui/Form.h"
+#include "ui/Screen.h"
 
 namespace ui {
 
@@ -19,6 +20,7 @@ void TApplication::Initialize() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     LoadLibraryExW(L"msftedit.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    Screen();
 }
 
 TApplication::~TApplication() {
@@ -99,9 +101,21 @@ void TApplication::ProcessMessages() {
     }
 }
 
-void TApplication::SetWaitCursor(bool wait) {
-    wait_ = wait;
-    ::SetCursor(LoadCursorW(nullptr, wait ? IDC_WAIT : IDC_ARROW));
+bool TApplication::WaitCursor() const { return Screen().Cursor() == crHourGlass; }
+
+void TApplication::SetWaitCursor(bool wait) { Screen().SetCursor(wait ? crHourGlass : crDefault); }
+
+void TApplication::HandleException() {
+    try {
+        throw;
+    } catch (const Exception& e) {
+        ShowException(e.Message);
+    } catch (const std::exception& e) {
+        std::string what = e.what();
+        ShowException(std::wstring(what.begin(), what.end()));
+    } catch (...) {
+        ShowException(L"Неизвестная ошибка");
+    }
 }
 
 void TApplication::ShowException(const std::wstring& message) {

@@ -33,11 +33,14 @@ public:
     void ProcessMessages();
     bool Terminated() const { return terminated_; }
 
-    bool WaitCursor() const { return wait_; }
+    // The wait cursor over the application's windows (the screen's cursor).
+    bool WaitCursor() const;
     void SetWaitCursor(bool wait);
 
     // The general error handler: a modal error box with the message.
     void ShowException(const std::wstring& message);
+    // Shows the exception being handled; call it only inside a catch block.
+    void HandleException();
 
 private:
     bool HandleMessage(MSG& msg);
@@ -47,7 +50,6 @@ private:
     TForm* mainForm_ = nullptr;
     bool comInitialized_ = false;
     bool terminated_ = false;
-    bool wait_ = false;
 };
 
 TApplication& Application();

@@ -118,11 +118,8 @@ LRESULT CALLBACK TWinControl::SubclassProc(HWND, UINT msg, WPARAM wp, LPARAM lp,
 LRESULT TWinControl::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     try {
         return WndProc(msg, wp, lp);
-    } catch (const Exception& e) {
-        Application().ShowException(e.Message);
-    } catch (const std::exception& e) {
-        std::string what = e.what();
-        Application().ShowException(std::wstring(what.begin(), what.end()));
+    } catch (...) {
+        Application().HandleException();
     }
     return 0;
 }

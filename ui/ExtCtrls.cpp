@@ -82,3 +82,105 @@ LRESULT TPaintBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 }  // namespace ui
+
+#include <commctrl.h>
+
+#include "ui/Application.h"
+#include "ui/Exception.h"
+
+namespace ui {
+
+TLabel::TLabel(const TControlArgs& args, bool wordWrap, bool centered) : TWinControl(args), wordWrap_(wordWrap) {
+    CreateStdWindow(L"STATIC", (centered ? SS_CENTER : SS_LEFT) | (wordWrap ? 0 : SS_LEFTNOWORDWRAP) | SS_NOPREFIX, 0);
+}
+
+bool TLabel::Notify(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+    if (msg != WM_CTLCOLORSTATIC) return false;
+    HDC dc = reinterpret_cast<HDC>(wp);
+    SetTextColor(dc, FontSpec().Color);
+    SetBkColor(dc, Color());
+    result = reinterpret_cast<LRESULT>(BackgroundBrush());
+    return true;
+}
+
+void TLabel::SetText(const std::wstring& text) {
+    SetCaption(text);
+    FitHeight();
+}
+
+void TLabel::SetFontHeight(int pixels) {
+    TFontSpec spec = FontSpec();
+    ownFont_.reset(CreateFontW(-pixels, 0, 0, 0, spec.Bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, spec.Charset,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                               spec.Name.c_str()));
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(ownFont_.get()), TRUE);
+    FitHeight();
+}
+
+void TLabel::FitHeight() {
+    if (!wordWrap_) return;
+    WindowDc dc(Handle());
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc.get(), font);
+    std::wstring text = Caption();
+    RECT r{0, 0, Width(), 0};
+    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc.get(), old);
+    RECT b = BoundsRect();
+    SetBounds(b.left, b.top, b.right - b.left, r.bottom);
+    if (Parent()) Parent()->Realign();
+}
+
+TTimer::TTimer(unsigned intervalMs) : interval_(intervalMs) {
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    if (!GetClassInfoExW(inst, L"TTimer", &wc)) {
+        wc = {};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = inst;
+        wc.lpszClassName = L"TTimer";
+        RegisterClassExW(&wc);
+    }
+    wnd_ = CreateWindowExW(0, L"TTimer", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, inst, nullptr);
+    if (!wnd_) RaiseLastOSError(L"TTimer");
+    SetWindowLongPtrW(wnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+TTimer::~TTimer() { DestroyWindow(wnd_); }
+
+void TTimer::SetInterval(unsigned ms) {
+    interval_ = ms;
+    if (enabled_) SetTimer(wnd_, 1, interval_, nullptr);
+}
+
+void TTimer::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (enabled) SetTimer(wnd_, 1, interval_, nullptr);
+    else KillTimer(wnd_, 1);
+}
+
+LRESULT CALLBACK TTimer::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_TIMER) {
+        auto* self = reinterpret_cast<TTimer*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+        try {
+            if (self && self->enabled_ && self->OnTimer) self->OnTimer();
+        } catch (...) {
+            Application().HandleException();
+        }
+        return 0;
+    }
+    return DefWindowProcW(wnd, msg, wp, lp);
+}
+
+TProgressBar::TProgressBar(const TControlArgs& args, int maximum, int step) : TWinControl(args) {
+    CreateStdWindow(PROGRESS_CLASSW, PBS_SMOOTH, 0);
+    SendMessageW(Handle(), PBM_SETRANGE32, 0, maximum);
+    SendMessageW(Handle(), PBM_SETSTEP, static_cast<WPARAM>(step), 0);
+}
+
+int TProgressBar::Position() const { return static_cast<int>(SendMessageW(Handle(), PBM_GETPOS, 0, 0)); }
+void TProgressBar::SetPosition(int position) { SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position), 0); }
+void TProgressBar::StepIt() { SendMessageW(Handle(), PBM_STEPIT, 0, 0); }
+
+}  // namespace ui

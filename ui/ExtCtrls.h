@@ -49,3 +49,54 @@ private:
 };
 
 }  // namespace ui
+
+namespace ui {
+
+// A text; with WordWrap its height follows the wrapped text at its width.
+class TLabel : public TWinControl {
+public:
+    TLabel(const TControlArgs& args, bool wordWrap = false, bool centered = false);
+    // Sets the text and, when wrapping, the height that the wrapped text needs.
+    void SetText(const std::wstring& text);
+    void SetFontHeight(int pixels);
+
+protected:
+    bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    void FitHeight();
+    bool wordWrap_;
+    Font ownFont_;
+};
+
+// A timer of its own message window; OnTimer runs on the GUI thread.
+class TTimer {
+public:
+    explicit TTimer(unsigned intervalMs);
+    ~TTimer();
+    TTimer(const TTimer&) = delete;
+    TTimer& operator=(const TTimer&) = delete;
+
+    unsigned Interval() const { return interval_; }
+    void SetInterval(unsigned ms);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    std::function<void()> OnTimer;
+
+private:
+    static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+    HWND wnd_;
+    unsigned interval_;
+    bool enabled_ = false;
+};
+
+class TProgressBar : public TWinControl {
+public:
+    TProgressBar(const TControlArgs& args, int maximum, int step);
+    int Position() const;
+    void SetPosition(int position);
+    // One step with the control's own stepping, which starts over past the maximum.
+    void StepIt();
+};
+
+}  // namespace ui

@@ -5,16 +5,17 @@
 namespace ui {
 
 namespace {
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 const wchar_t* const kFormProp = L"ui.TForm";
 }
 
 TForm::TForm(const TFormArgs& args)
     : TWinControl(TControlArgs{.Caption = args.Caption, .Font = &args.Font}) {
     RECT r{0, 0, args.ClientWidth, args.ClientHeight};
+    DWORD style = kStyle | (args.SystemMenu ? WS_SYSMENU | WS_MINIMIZEBOX : 0);
     DWORD exStyle = WS_EX_CONTROLPARENT | (args.StayOnTop ? WS_EX_TOPMOST : 0);
-    AdjustWindowRectEx(&r, kStyle, FALSE, exStyle);
-    CreateOwnWindow(args.ClassName, kStyle, exStyle, Application().Handle());
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    CreateOwnWindow(args.ClassName, style, exStyle, Application().Handle());
     SetPropW(Handle(), kFormProp, reinterpret_cast<HANDLE>(1));
     SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -39,8 +40,37 @@ void TForm::Show() {
         CenterOnScreen();
         shown_ = true;
     }
+    if (OnShow) OnShow();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
+}
+
+void TForm::ShowModal() {
+    TForm* main = Application().MainForm();
+    HWND disabled = main && main != this && IsWindowEnabled(main->Handle()) ? main->Handle() : nullptr;
+    if (disabled) EnableWindow(disabled, FALSE);
+    modal_ = true;
+    Show();
+    MSG msg;
+    while (modal_ && IsWindow(Handle())) {
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!IsDialogMessageW(Handle(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    modal_ = false;
+    if (disabled) {
+        EnableWindow(disabled, TRUE);
+        SetActiveWindow(disabled);
+    }
+}
+
+void TForm::SetOuterBounds(int left, int top, int width, int height) {
+    SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
@@ -58,7 +88,14 @@ bool TForm::CloseQuery() {
 LRESULT TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CLOSE:
-        if (CloseQuery()) DestroyWindow(Handle());
+        if (!CloseQuery()) return 0;
+        if (OnClose) OnClose();
+        if (modal_) {
+            ShowWindow(Handle(), SW_HIDE);
+            modal_ = false;
+        } else {
+            DestroyWindow(Handle());
+        }
         return 0;
     case WM_QUERYENDSESSION:
         return CloseQuery() ? TRUE : FALSE;

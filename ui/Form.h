@@ -14,6 +14,7 @@ struct TFormArgs {
     int ClientWidth = 0, ClientHeight = 0;
     TFontSpec Font;
     bool StayOnTop = false;
+    bool SystemMenu = true;  // the caption's system menu and close box
 };
 
 class TForm : public TWinControl {
@@ -22,11 +23,17 @@ public:
     ~TForm() override;
 
     void Show();
+    // Shows the form with the application's other forms disabled and returns once it
+    // has closed; a closed modal form is hidden, not destroyed.
+    void ShowModal();
     // Asks to close: granted when OnCloseQuery leaves CanClose true.
     void Close();
     void BringToFront();
+    void SetOuterBounds(int left, int top, int width, int height);
 
     std::function<void(bool& canClose)> OnCloseQuery;
+    std::function<void()> OnShow;
+    std::function<void()> OnClose;
 
     static bool IsForm(HWND wnd);
 
@@ -37,6 +44,7 @@ protected:
 
 private:
     bool shown_ = false;
+    bool modal_ = false;
 };
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include "install/FileUtils.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
+#include "wizard/MessageForm.h"
 #include "winint/FontSize.h"
 #include "winint/Fonts.h"
 
@@ -285,7 +286,11 @@ void TFMain::BtnInputPathNextClick() {
     InsatallPages->SetActivePageIndex(pgInputComponents);
 }
 
-void TFMain::tsInputComponentsShow() {}
+void TFMain::tsInputComponentsShow() {
+    ShowTimedMessage(L"Внимание!\r Если на вашем компьютере уже установлен комплекс \"Ритмикон-Холтер\",\r"
+                     L" снимите галочку установки драйвера!",
+                     TMessageType::mtMessage, L"", 0);
+}
 
 void TFMain::BtnInputComponentsBackClick() { InsatallPages->SetActivePageIndex(pgInputPath); }
 

@@ -1,6 +1,8 @@
 // Install.exe started as a technician starts it: from the medium, with any current folder.
 #include "WizardRobot.h"
 
+#include <commctrl.h>
+
 using namespace testing_support;
 
 TEST_F(WizardRun, RunsWithItsOwnFolderAsWorkingFolder) {
@@ -32,4 +34,15 @@ TEST_F(WizardRun, CloseBoxEndsTheProgramWithExitCodeZero) {
     PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(process.WaitExit(10000));
     EXPECT_EQ(process.ExitCode(), 0u);
+}
+
+TEST_F(WizardRun, LaunchProgressWindowExistsHidden) {
+    Start();
+    HWND waitRun = nullptr;
+    EXPECT_TRUE(robot::WaitFor([&] { return (waitRun = robot::FindTopWindow(process.Id(), L"TFWaitRun", false)); }));
+    ASSERT_NE(waitRun, nullptr);
+    EXPECT_FALSE(robot::IsVisible(waitRun));
+    EXPECT_EQ(robot::Text(waitRun), L"Launching ");
+    EXPECT_EQ(SendMessageW(robot::FindControl(waitRun, L"ProgressBar"), PBM_GETPOS, 0, 0), 0);
+    EXPECT_EQ(robot::Text(robot::FindControl(waitRun, L"LblProgress")), L"");
 }

@@ -33,6 +33,16 @@ public:
 
     HWND Control(const wchar_t* name) { return robot::FindControl(main_, name); }
 
+    void Notice() {
+        notice_ = robot::WaitTopWindow(process_.Id(), L"TFMessageform");
+        if (!notice_) throw std::runtime_error("the driver notice did not appear");
+    }
+
+    void CloseNotice() {
+        robot::Click(robot::FindControl(notice_, L"btnOK"));
+        robot::WaitFor([&] { return !robot::IsVisible(notice_); });
+    }
+
     void ClickAndWait(const wchar_t* button, const wchar_t* page) {
         robot::Click(Control(button));
         if (!robot::WaitFor([&] { return robot::IsVisible(Control(page)); }, 60000))
@@ -58,6 +68,7 @@ private:
     std::wstring screens_;
     robot::Process process_;
     HWND main_ = nullptr;
+    HWND notice_ = nullptr;
     int shots_ = 0;
 };
 
@@ -93,6 +104,9 @@ int wmain() {
         robot::SetText(tour.Control(L"ePath"), target + L"Holter");
         tour.Shot(L"path");
         tour.ClickAndWait(L"BtnInputPathNext", L"tsInputComponents");
+        tour.Notice();
+        tour.Shot(L"driver-notice");
+        tour.CloseNotice();
         tour.Shot(L"components");
         robot::Click(tour.Control(L"BtnInsatall"));
         HWND driver = tour.Box();

@@ -103,6 +103,8 @@ TEST_F(WizardRun, BackOnTheComponentsPageReturnsToThePathPage) {
     GoToComponentsPage(root / L"Holter");
     ClickAndWaitPage(L"BtnInputComponentsBack", L"tsInputPath");
     EXPECT_FALSE(robot::IsVisible(Control(L"tsInputComponents")));
+    ClickAndWaitPage(L"BtnInputPathNext", L"tsInputComponents");
+    DismissNotice();  // shown again on every arrival
 }
 
 TEST_F(WizardRun, CancelAnsweredNoChangesNothing) {
@@ -190,4 +192,33 @@ TEST_F(WizardRun, PagesCarryTheirFixedTexts) {
                                  {L"BtnInputComponentsBack", L"Назад"}, {L"BtnExit", L"Выход"},
                                  {L"BtnChangeFont", L"Изменить настройки"}})
         EXPECT_EQ(robot::Text(Control(name)), caption) << Utf8(name);
+}
+
+TEST_F(WizardRun, ComponentsPageShowsTheDriverNoticeWhichClosesItselfAfter20Seconds) {
+    Start();
+    GoToPathPage();
+    robot::SetText(Control(L"ePath"), root / L"Holter");
+    ClickAndWaitPage(L"BtnInputPathNext", L"tsInputComponents");
+    HWND notice = robot::WaitTopWindow(process.Id(), L"TFMessageform");
+    ASSERT_NE(notice, nullptr);
+    DWORD shown = GetTickCount();
+    EXPECT_EQ(robot::Text(robot::FindControl(notice, L"lblMessage")),
+              L"Внимание!\r Если на вашем компьютере уже установлен комплекс \"Ритмикон-Холтер\",\r"
+              L" снимите галочку установки драйвера!");
+    EXPECT_EQ(robot::Text(notice), L"");
+    EXPECT_TRUE(robot::IsVisible(robot::FindControl(notice, L"btnOK")));
+    EXPECT_FALSE(robot::IsVisible(robot::FindControl(notice, L"btnCancel")));
+    EXPECT_TRUE(GetWindowLongW(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(robot::IsEnabled(main)) << "the notice is modal";
+    RECT r;
+    GetWindowRect(notice, &r);
+    EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN) / 2);
+    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
+
+    ASSERT_TRUE(robot::WaitFor([&] { return !IsWindow(notice) || !robot::IsVisible(notice); }, 30000));
+    DWORD took = GetTickCount() - shown;
+    EXPECT_GE(took, 18500u);
+    EXPECT_LE(took, 23000u);
+    EXPECT_TRUE(robot::IsVisible(Control(L"tsInputComponents")));
+    EXPECT_TRUE(robot::WaitFor([&] { return robot::IsEnabled(main); }));
 }

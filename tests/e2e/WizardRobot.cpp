@@ -38,6 +38,14 @@ void WizardRun::GoToComponentsPage(const std::wstring& path) {
     GoToPathPage();
     robot::SetText(Control(L"ePath"), path);
     ClickAndWaitPage(L"BtnInputPathNext", L"tsInputComponents");
+    DismissNotice();
+}
+
+void WizardRun::DismissNotice() {
+    HWND notice = robot::WaitTopWindow(process.Id(), L"TFMessageform");
+    ASSERT_NE(notice, nullptr) << "the driver notice did not appear";
+    robot::Click(robot::FindControl(notice, L"btnOK"));
+    ASSERT_TRUE(robot::WaitFor([&] { return !robot::IsVisible(notice); })) << "the notice did not close";
 }
 
 void WizardRun::Answer(const std::wstring& text, int buttonId) {

@@ -21,6 +21,8 @@ protected:
     // From the start page to the path page, then with `path` typed to the components page.
     void GoToPathPage();
     void GoToComponentsPage(const std::wstring& path);
+    // Waits for the driver notice of the components page and presses its OK.
+    void DismissNotice();
     // Waits for a message box with the text, presses the button and waits until it is gone.
     void Answer(const std::wstring& text, int buttonId);
 

@@ -66,15 +66,16 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
     }
 }
 
-HWND FindTopWindow(DWORD pid, const wchar_t* className) {
-    struct Query { DWORD pid; const wchar_t* cls; HWND found; } q{pid, className, nullptr};
+HWND FindTopWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
+    struct Query { DWORD pid; const wchar_t* cls; bool visibleOnly; HWND found; } q{pid, className, visibleOnly, nullptr};
     EnumWindows(
         [](HWND w, LPARAM lp) -> BOOL {
             auto* q = reinterpret_cast<Query*>(lp);
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
             wchar_t cls[64];
-            if (owner == q->pid && IsWindowVisible(w) && GetClassNameW(w, cls, 64) && wcscmp(cls, q->cls) == 0) {
+            if (owner == q->pid && (!q->visibleOnly || IsWindowVisible(w)) && GetClassNameW(w, cls, 64) &&
+                wcscmp(cls, q->cls) == 0) {
                 q->found = w;
                 return FALSE;
             }

@@ -38,9 +38,9 @@ Process Launch(const std::wstring& exe, const std::wstring& currentFolder);
 // Polls until the condition holds; true when it did within the time.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
 
-// A visible top-level window of the process with the given class ("#32770" for
-// message boxes), or nullptr.
-HWND FindTopWindow(DWORD pid, const wchar_t* className);
+// A top-level window of the process with the given class ("#32770" for message
+// boxes), visible unless asked otherwise; or nullptr.
+HWND FindTopWindow(DWORD pid, const wchar_t* className, bool visibleOnly = true);
 HWND WaitTopWindow(DWORD pid, const wchar_t* className, int timeoutMs = 10000);
 
 // A child window found by its component name, or nullptr.
