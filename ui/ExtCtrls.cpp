@@ -91,7 +91,9 @@ LRESULT TPaintBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 namespace ui {
 
 TLabel::TLabel(const TControlArgs& args, bool wordWrap, bool centered) : TWinControl(args), wordWrap_(wordWrap) {
-    CreateStdWindow(L"STATIC", (centered ? SS_CENTER : SS_LEFT) | (wordWrap ? 0 : SS_LEFTNOWORDWRAP) | SS_NOPREFIX, 0);
+    // The alignment styles are one value, not flags.
+    DWORD kind = centered ? SS_CENTER : wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
+    CreateStdWindow(L"STATIC", kind | SS_NOPREFIX, 0);
 }
 
 bool TLabel::Notify(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
