@@ -3,10 +3,13 @@
 #include <shlobj.h>
 
 #include "common/RK_Common_Proc.h"
+#include "common/RK_Common_Var.h"
 #include "install/FileUtils.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
+#include "ui/Exception.h"
 #include "wizard/MessageForm.h"
+#include "wizard/Skin.h"
 #include "winint/FontSize.h"
 #include "winint/Fonts.h"
 
@@ -52,6 +55,10 @@ TFMain::TFMain()
              .ClientHeight = 579,
              .Font = {.Name = L"MS Sans Serif", .Height = 13}}) {
     OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+    // The background is composed when the window is first shown; its size is fixed.
+    OnShow = [this] {
+        if (!composed_) BGResize();
+    };
     CreateControls();
     FormCreate();
 }
@@ -59,6 +66,9 @@ TFMain::TFMain()
 void TFMain::CreateControls() {
     BG = std::make_unique<ui::TPaintBox>(ui::TControlArgs{.Parent = this, .Name = L"BG", .Align = TAlign::Client,
                                                           .Color = RGB(255, 255, 255)});
+    BG->OnResize = [this] {
+        if (composed_) BGResize();
+    };
     RichEdit1 = std::make_unique<ui::TRichEdit>(ui::TControlArgs{
         .Parent = this, .Name = L"RichEdit1", .Left = 16, .Top = 110, .Width = 282, .Height = 441, .Font = &kInfoFont});
     InsatallPages = std::make_unique<ui::TPageControl>(ui::TControlArgs{.Parent = this,
@@ -235,13 +245,61 @@ void TFMain::CreateChangeFontSizePage() {
 
 void TFMain::FormCreate() {
     HINSTANCE self = GetModuleHandleW(nullptr);
+    LoadSkinImages();
     IsGeliantEdition = UpperCase(GetResourceString(self, 1)) == UpperCase(L"Гелиант");
+    LoadInformation();
     AppNameStr = GetResourceString(self, 0);
     ePath->SetText(L"C:\\" + AppNameStr);
     FCanClose = true;
     InsatallPages->SetActivePageIndex(pgStart);
     BtnExit->SetEnabled(false);
+    ApplySkinColour();
     PnlPath->SetFrameColor(InsatallPages->Color());
+}
+
+void LoadPngResource(ui::TPixels32& bitmap, const wchar_t* name) {
+    HMODULE module = ImageModule ? ImageModule : GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, name, RT_RCDATA);
+    if (!found) throw ui::Exception(std::wstring(L"В программе нет изображения \"") + name + L"\"");
+    const char* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    bitmap = ui::DecodePng(std::string_view(data, SizeofResource(module, found)), name);
+    FlattenOnWhite(bitmap);
+}
+
+void TFMain::LoadSkinImages() {
+    LoadPngResource(BG_bmp, L"BACKGROUND");
+    LoadPngResource(Panels_bmp, L"MAIN");
+    LoadPngResource(Logo_bmp, L"LOGO");
+    LoadPngResource(Title_pnl_l_bmp, L"TITLE_PNL_L");
+    LoadPngResource(Title_pnl_r_bmp, L"TITLE_PNL_R");
+    LoadPngResource(Title_pnl_m_bmp, L"TITLE_PNL_M");
+    LoadPngResource(Title_bmp, L"TITLE");
+}
+
+void TFMain::LoadInformation() {
+    HMODULE self = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceExW(self, RT_RCDATA, L"INFO", MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT));
+    if (!found) throw ui::Exception(L"В программе нет документа \"INFO\"");
+    const char* data = static_cast<const char*>(LockResource(LoadResource(self, found)));
+    RichEdit1->LoadRtf(std::string(data, SizeofResource(self, found)));
+}
+
+// The skin colour is the title artwork's top-left pixel.
+void TFMain::ApplySkinColour() {
+    uint32_t p = Title_bmp.At(0, 0);
+    COLORREF skin = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    RichEdit1->SetBackgroundColor(skin);
+    InsatallPages->SetColor(skin);
+}
+
+void TFMain::BGResize() {
+    int W = BG->ClientWidth(), H = BG->ClientHeight();
+    ComposeBackground({BG->Pixels(), BG->BufferWidth(), BG->BufferHeight()}, W, H,
+                      {BG_bmp, Panels_bmp, Logo_bmp, Title_pnl_l_bmp, Title_pnl_r_bmp, Title_pnl_m_bmp, Title_bmp});
+    RichEdit1->SetBounds(16, 110, 282, 441);
+    InsatallPages->SetBounds(320, 110, 619, 441);
+    composed_ = true;
+    BG->Repaint();
 }
 
 void TFMain::FormCloseQuery(bool& canClose) { canClose = FCanClose; }

@@ -9,6 +9,7 @@
 #include "ui/ComCtrls.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Form.h"
+#include "ui/Png.h"
 #include "ui/StdCtrls.h"
 #include "wizard/Glyphs.h"
 
@@ -38,6 +39,10 @@ private:
                                             const ui::TGlyph& glyph);
 
     void FormCreate();
+    void LoadSkinImages();
+    void LoadInformation();
+    void ApplySkinColour();
+    void BGResize();
     void FormCloseQuery(bool& canClose);
     void BtnCancelClick();
     void BtnStartNextClick();
@@ -70,6 +75,9 @@ private:
 
     bool FCanClose = true;
     std::wstring AppNameStr;
+
+    ui::TPixels32 BG_bmp, Panels_bmp, Logo_bmp, Title_pnl_l_bmp, Title_pnl_r_bmp, Title_pnl_m_bmp, Title_bmp;
+    bool composed_ = false;
 
     TWizardGlyphs glyphs_;
     std::vector<std::unique_ptr<ui::TPanel>> strips_;
@@ -104,6 +112,10 @@ private:
     std::unique_ptr<ui::TMemo> MemoChangeFontSize;
     std::unique_ptr<ui::TButton> BtnExitOnChangefont, BtnChangeFont;
 };
+
+// Loads the named PNG resource of the program (or of ImageModule) into the bitmap,
+// blended over opaque white and opaque throughout.
+void LoadPngResource(ui::TPixels32& bitmap, const wchar_t* name);
 
 extern TFMain* FMain;
 // True when the product title of the string table is "Гелиант" in any letter case.
