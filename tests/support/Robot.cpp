@@ -1,11 +1,11 @@
 #include "Robot.h"
 
 #include <winternl.h>
-#include <zlib.h>
 
 #include <stdexcept>
 #include <utility>
 
+#include "PngWriter.h"
 #include "TestSupport.h"
 
 namespace robot {
@@ -204,69 +204,46 @@ std::wstring CurrentFolderOf(HANDLE process) {
     return path;
 }
 
-namespace {
-
-void PutBigEndian(std::string& out, uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
-}
-
-void PutChunk(std::string& out, const char* type, const std::string& data) {
-    PutBigEndian(out, static_cast<uint32_t>(data.size()));
-    std::string body = std::string(type, 4) + data;
-    out += body;
-    PutBigEndian(out, static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
-                                                    static_cast<uInt>(body.size()))));
-}
-
-}  // namespace
-
-void SaveScreenshot(HWND wnd, const std::wstring& path) {
+TCapture Capture(HWND wnd, bool clientArea) {
     RECT r;
-    GetWindowRect(wnd, &r);
-    int w = r.right - r.left, h = r.bottom - r.top;
-    if (w <= 0 || h <= 0) return;
+    if (clientArea) {
+        GetClientRect(wnd, &r);
+        MapWindowPoints(wnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    } else {
+        GetWindowRect(wnd, &r);
+    }
+    TCapture capture{r.right - r.left, r.bottom - r.top, {}};
+    if (capture.Width <= 0 || capture.Height <= 0) return {};
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
     BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), capture.Width, -capture.Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    BitBlt(mem, 0, 0, capture.Width, capture.Height, screen, r.left, r.top, SRCCOPY);
     GdiFlush();
-
-    std::string raw;
-    raw.reserve(static_cast<size_t>(h) * (1 + 3 * w));
-    auto* px = static_cast<const uint8_t*>(bits);
-    for (int y = 0; y < h; ++y) {
-        raw.push_back(0);
-        for (int x = 0; x < w; ++x) {
-            const uint8_t* p = px + (static_cast<size_t>(y) * w + x) * 4;
-            raw.push_back(static_cast<char>(p[2]));
-            raw.push_back(static_cast<char>(p[1]));
-            raw.push_back(static_cast<char>(p[0]));
-        }
-    }
+    auto* px = static_cast<const uint32_t*>(bits);
+    capture.Pixels.assign(px, px + static_cast<size_t>(capture.Width) * capture.Height);
+    for (uint32_t& p : capture.Pixels) p &= 0x00FFFFFF;
     SelectObject(mem, old);
     DeleteObject(bmp);
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
+    return capture;
+}
 
-    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
-    std::string packed(packedSize, '\0');
-    compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize, reinterpret_cast<const Bytef*>(raw.data()),
-              static_cast<uLong>(raw.size()), 6);
-    packed.resize(packedSize);
-
-    std::string header;
-    PutBigEndian(header, static_cast<uint32_t>(w));
-    PutBigEndian(header, static_cast<uint32_t>(h));
-    header += std::string("\x08\x02\x00\x00\x00", 5);
-    std::string png("\x89PNG\r\n\x1a\n", 8);
-    PutChunk(png, "IHDR", header);
-    PutChunk(png, "IDAT", packed);
-    PutChunk(png, "IEND", "");
-    testing_support::WriteBytes(path, png);
+void SaveScreenshot(HWND wnd, const std::wstring& path) {
+    TCapture capture = Capture(wnd, false);
+    if (capture.Pixels.empty()) return;
+    TPngSpec spec{.Width = capture.Width, .Height = capture.Height, .ColorType = 2};
+    spec.Samples.reserve(capture.Pixels.size() * 3);
+    for (uint32_t p : capture.Pixels) {
+        spec.Samples.push_back(static_cast<uint8_t>(p >> 16));
+        spec.Samples.push_back(static_cast<uint8_t>(p >> 8));
+        spec.Samples.push_back(static_cast<uint8_t>(p));
+    }
+    testing_support::WriteBytes(path, EncodePng(spec));
 }
 
 }  // namespace robot

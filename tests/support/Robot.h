@@ -3,6 +3,7 @@
 // controls, types, clicks, answers message boxes, reads the log, takes pictures.
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -66,6 +67,14 @@ std::vector<std::wstring> ListLines(HWND list);
 HWND FocusOf(HWND top);
 // The current folder of another process, read from its process parameters.
 std::wstring CurrentFolderOf(HANDLE process);
+
+// What the screen shows of a window (or of its client area), as 0x00RRGGBB pixels.
+struct TCapture {
+    int Width = 0, Height = 0;
+    std::vector<uint32_t> Pixels;
+    uint32_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
+};
+TCapture Capture(HWND wnd, bool clientArea);
 
 // Saves the screen area of the window as a PNG file.
 void SaveScreenshot(HWND wnd, const std::wstring& path);
