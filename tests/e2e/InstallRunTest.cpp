@@ -317,3 +317,53 @@ TEST_F(InstallRun, ShippedEditionLeavesAnExistingBtoothIniAlone) {
     ASSERT_TRUE(WaitFontSizePage());
     EXPECT_EQ(ReadBytes(target + L"btooth.ini"), "[Common]\r\nDisk=C\r\n");
 }
+
+namespace {
+
+std::wstring SystemFolder() {
+    wchar_t path[MAX_PATH];
+    UINT n = GetSystemDirectoryW(path, MAX_PATH);
+    return std::wstring(path, n) + L"\\";
+}
+
+std::wstring SetupTrace() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"syssetup-trace.txt";
+}
+
+const wchar_t kRestartQuestion[] =
+    L"Изменения в настройки внесены, для того чтобы они\r\nвступили в силу, требуется перзагрузить операционную "
+    L"систему.\r\nВыполнить перезагрузку сейчас?";
+
+}  // namespace
+
+TEST_F(InstallRun, ChangeFontAnsweredNoKeepsThePageAndAsksAgain) {
+    CopyFileTo(BinFolder() + L"syssetup.dll", SystemFolder() + L"syssetup.dll");
+    DeleteFileW(SetupTrace().c_str());
+    Layout();
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    ASSERT_TRUE(WaitFontSizePage());
+    for (int press = 1; press <= 2; ++press) {
+        robot::Click(Control(L"BtnChangeFont"));
+        Answer(kRestartQuestion, IDNO);
+        EXPECT_TRUE(robot::IsVisible(Control(L"tsChangeFontSize")));
+        EXPECT_TRUE(robot::IsEnabled(Control(L"BtnChangeFont")));
+    }
+    std::string trace = IsFile(SetupTrace()) ? ReadBytes(SetupTrace()) : "";
+    std::wstring calls(reinterpret_cast<const wchar_t*>(trace.data()), trace.size() / sizeof(wchar_t));
+    EXPECT_EQ(calls, L"owner=0000000000000000 size=120\r\nowner=0000000000000000 size=120\r\n");
+    DeleteFileW((SystemFolder() + L"syssetup.dll").c_str());
+    robot::Click(Control(L"BtnExitOnChangefont"));
+    EXPECT_TRUE(process.WaitExit(10000));
+}
+
+TEST_F(InstallRun, ChangeFontWithoutTheSetupLibraryStillAsks) {
+    ASSERT_FALSE(IsFile(SystemFolder() + L"syssetup.dll"));
+    Layout();
+    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    ASSERT_TRUE(WaitFontSizePage());
+    robot::Click(Control(L"BtnChangeFont"));
+    Answer(kRestartQuestion, IDNO);
+    EXPECT_TRUE(robot::IsVisible(Control(L"tsChangeFontSize")));
+}
