@@ -1,11 +1,11 @@
 // Drives a whole installation to the font size page and answers "Изменить настройки"
-// with Yes, in a throwaway Wine prefix (scripts/restart-test). A window of its own
-// stands for the user's other programs: the restart must ask it whether the session
-// may end (so it could save), which it notes in build\restart\queried.txt. It also
-// leaves answered.txt before answering and ended.txt once the wizard has ended.
+// with Yes, in a throwaway Wine prefix (scripts/restart-test). OtherProgram.exe stands
+// for the user's other programs: the restart must ask it whether the session may end
+// (so it could save), which it notes in build\restart\queried.txt. This robot has no
+// window of its own, so the end of the session leaves it running; it notes
+// answered.txt before answering and ended.txt once the wizard has ended.
 #include <cstdio>
 #include <stdexcept>
-#include <thread>
 
 #include "Distribution.h"
 #include "Robot.h"
@@ -23,25 +23,6 @@ HWND Part(HWND main, const wchar_t* name) { return robot::FindControl(main, name
 
 std::wstring Markers() { return BuildFolder() + L"restart\\"; }
 
-// Another program's window, in a thread of its own that serves its messages.
-void OtherProgramWindow() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = [](HWND w, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
-        if (msg == WM_QUERYENDSESSION) {
-            WriteBytes(Markers() + L"queried.txt", "asked whether the session may end\r\n");
-            return TRUE;
-        }
-        return DefWindowProcW(w, msg, wp, lp);
-    };
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"OtherProgram";
-    RegisterClassW(&wc);
-    CreateWindowExW(0, L"OtherProgram", L"Несохранённый документ", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                    nullptr, wc.hInstance, nullptr);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
-}
-
 void ClickAndWait(HWND main, const wchar_t* button, const wchar_t* page) {
     robot::Click(Part(main, button));
     Expect(robot::WaitFor([&] { return robot::IsVisible(Part(main, page)); }, 60000), "a page did not appear");
@@ -51,7 +32,9 @@ void ClickAndWait(HWND main, const wchar_t* button, const wchar_t* page) {
 
 int wmain() {
     try {
-        std::thread(OtherProgramWindow).detach();
+        robot::Process other = robot::Launch(BinFolder() + L"OtherProgram.exe", BinFolder());
+        Expect(robot::WaitFor([&] { return robot::FindTopWindow(other.Id(), L"OtherProgram", false) != nullptr; }),
+               "the other program did not start");
         TempFolder root(L"restart");
         std::wstring dist = root / L"dist\\";
         MakeDistribution(dist);
