@@ -1,5 +1,7 @@
 #include "install/IniDocument.h"
 
+#include "common/Strings.h"
+
 namespace {
 
 wchar_t FoldCase(wchar_t c) {
@@ -7,13 +9,6 @@ wchar_t FoldCase(wchar_t c) {
     if (c >= 0x0430 && c <= 0x044F) return static_cast<wchar_t>(c - 0x20);  // а..я
     if (c >= 0x0450 && c <= 0x045F) return static_cast<wchar_t>(c - 0x50);  // ѐ..џ
     return c;
-}
-
-std::wstring Trim(const std::wstring& s) {
-    size_t first = 0, last = s.size();
-    while (first < last && s[first] <= L' ') ++first;
-    while (last > first && s[last - 1] <= L' ') --last;
-    return s.substr(first, last - first);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/RK_Common_Proc.h"
+#include "common/Strings.h"
 #include "install/CreateNSI.h"
 #include "install/FileUtils.h"
 #include "install/ReleaseInfo.h"
@@ -187,13 +188,6 @@ private:
     void Fail(const std::wstring& message) {
         w_.ShowError(message);
         w_.AddLogLine(message);
-    }
-
-    static std::wstring Trim(const std::wstring& text) {
-        size_t first = 0, last = text.size();
-        while (first < last && text[first] <= L' ') ++first;
-        while (last > first && text[last - 1] <= L' ') --last;
-        return text.substr(first, last - first);
     }
 
     TInstallWindow& w_;

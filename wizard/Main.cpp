@@ -4,6 +4,7 @@
 
 #include "common/RK_Common_Proc.h"
 #include "common/RK_Common_Var.h"
+#include "common/Strings.h"
 #include "install/FileUtils.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
@@ -36,14 +37,6 @@ std::wstring UpperCase(std::wstring text) {
         LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_UPPERCASE, text.data(), static_cast<int>(text.size()), text.data(),
                      static_cast<int>(text.size()));
     return text;
-}
-
-// Blanks and control characters off both ends.
-std::wstring Trim(const std::wstring& text) {
-    size_t first = 0, last = text.size();
-    while (first < last && text[first] <= L' ') ++first;
-    while (last > first && text[last - 1] <= L' ') --last;
-    return text.substr(first, last - first);
 }
 
 }  // namespace

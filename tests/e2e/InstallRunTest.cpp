@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "InstallRobot.h"
-#include "ui/Handle.h"
 
 using namespace testing_support;
 
@@ -29,27 +28,6 @@ std::vector<std::wstring> ExpectedLog(const std::vector<std::wstring>& server, b
         log.push_back(L"Установка драйверов устройства завершена");
     }
     return log;
-}
-
-struct LinkInfo {
-    std::wstring path, description, workingFolder;
-};
-
-LinkInfo ReadLink(const std::wstring& file) {
-    ui::ComPtr<IShellLinkW> link;
-    CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void());
-    ui::ComPtr<IPersistFile> persist;
-    link->QueryInterface(IID_IPersistFile, persist.put_void());
-    LinkInfo info;
-    if (FAILED(persist->Load(file.c_str(), STGM_READ))) return info;
-    wchar_t text[MAX_PATH * 2] = L"";
-    link->GetPath(text, MAX_PATH * 2, nullptr, SLGP_RAWPATH);
-    info.path = text;
-    link->GetDescription(text, MAX_PATH * 2);
-    info.description = text;
-    link->GetWorkingDirectory(text, MAX_PATH * 2);
-    info.workingFolder = text;
-    return info;
 }
 
 std::wstring RegistryFontValue(const std::wstring& name) {
@@ -104,10 +82,10 @@ TEST_F(InstallRunCom, CompleteInstallationIntoANewFolder) {
     std::string driver = ReadBytes(target + L"FTDIDriverInstall\\probe-trace.txt");
     EXPECT_NE(driver.find("show=0"), std::string::npos) << driver;
 
-    LinkInfo link = ReadLink(LinkPath());
-    EXPECT_EQ(link.path, target + L"Ritmikon.exe");
-    EXPECT_EQ(link.workingFolder, target);
-    EXPECT_EQ(link.description, L"Комплекс суточного мониторирования электрокардиограмм \"Ритмикон - Холтер\"");
+    TLinkInfo link = ReadShellLink(LinkPath());
+    EXPECT_EQ(link.Path, target + L"Ritmikon.exe");
+    EXPECT_EQ(link.WorkingFolder, target);
+    EXPECT_EQ(link.Description, L"Комплекс суточного мониторирования электрокардиограмм \"Ритмикон - Холтер\"");
 
     robot::Click(Control(L"BtnExitOnChangefont"));
     EXPECT_TRUE(process.WaitExit(10000)) << "Выход on the font size page closes at once";
@@ -320,17 +298,7 @@ TEST_F(InstallRun, ShippedEditionLeavesAnExistingBtoothIniAlone) {
 
 namespace {
 
-std::wstring SystemFolder() {
-    wchar_t path[MAX_PATH];
-    UINT n = GetSystemDirectoryW(path, MAX_PATH);
-    return std::wstring(path, n) + L"\\";
-}
-
-std::wstring SetupTrace() {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"syssetup-trace.txt";
-}
+std::wstring SetupTrace() { return TempPath() + L"syssetup-trace.txt"; }
 
 const wchar_t kRestartQuestion[] =
     L"Изменения в настройки внесены, для того чтобы они\r\nвступили в силу, требуется перзагрузить операционную "

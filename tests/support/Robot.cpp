@@ -167,10 +167,14 @@ std::vector<std::wstring> ListLines(HWND list) {
     std::vector<std::wstring> lines;
     auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
+        // The program may rewrite the line between the two questions, so the buffer
+        // leaves room for a longer text than the length first reported.
         auto n = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring s(static_cast<size_t>(n) + 1, L'\0');
-        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s.data()));
-        s.resize(static_cast<size_t>(n));
+        if (n < 0) break;
+        std::wstring s(static_cast<size_t>(n) + 4096, L'\0');
+        auto got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s.data()));
+        if (got < 0) break;
+        s.resize(static_cast<size_t>(got));
         lines.push_back(s);
     }
     return lines;

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <shlobj.h>
+
 #include <stdexcept>
 
 namespace testing_support {
@@ -43,6 +45,18 @@ std::wstring BuildFolder() {
     std::wstring bin = BinFolder();
     bin.pop_back();
     return bin.substr(0, bin.find_last_of(L'\\') + 1);
+}
+
+std::wstring SystemFolder() {
+    wchar_t path[MAX_PATH];
+    UINT n = GetSystemDirectoryW(path, MAX_PATH);
+    return std::wstring(path, n) + L"\\";
+}
+
+std::wstring TempPath() {
+    wchar_t path[MAX_PATH];
+    DWORD n = GetTempPathW(MAX_PATH, path);
+    return std::wstring(path, n);
 }
 
 void RemoveTree(const std::wstring& path) {
@@ -111,6 +125,34 @@ std::string ReadBytes(const std::wstring& path) {
 
 void CopyFileTo(const std::wstring& from, const std::wstring& to) {
     if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) Fail(L"CopyFile " + from + L" -> " + to);
+}
+
+TLinkInfo ReadShellLink(const std::wstring& file) {
+    TLinkInfo info;
+    IShellLinkW* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&link))))
+        return info;
+    IPersistFile* persist = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+        SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
+        wchar_t text[MAX_PATH * 2] = L"";
+        link->GetPath(text, MAX_PATH * 2, nullptr, SLGP_RAWPATH);
+        info.Path = text;
+        text[0] = 0;
+        link->GetArguments(text, MAX_PATH * 2);
+        info.Arguments = text;
+        text[0] = 0;
+        link->GetDescription(text, MAX_PATH * 2);
+        info.Description = text;
+        text[0] = 0;
+        link->GetWorkingDirectory(text, MAX_PATH * 2);
+        info.WorkingFolder = text;
+        info.Loaded = true;
+    }
+    if (persist) persist->Release();
+    link->Release();
+    return info;
 }
 
 }  // namespace testing_support

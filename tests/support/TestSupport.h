@@ -28,6 +28,10 @@ std::wstring BinFolder();
 // The build folder (the parent of build\bin\), with a trailing backslash.
 std::wstring BuildFolder();
 
+// The system folder and the temporary folder, each with a trailing backslash.
+std::wstring SystemFolder();
+std::wstring TempPath();
+
 void RemoveTree(const std::wstring& path);
 void MakeFolders(const std::wstring& path);
 bool IsFile(const std::wstring& path);
@@ -37,5 +41,12 @@ std::string ReadBytes(const std::wstring& path);
 void CopyFileTo(const std::wstring& from, const std::wstring& to);
 
 std::string Utf8(const std::wstring& text);
+
+// A shell link read back through the link object (COM must be initialised).
+struct TLinkInfo {
+    std::wstring Path, Arguments, Description, WorkingFolder;
+    bool Loaded = false;
+};
+TLinkInfo ReadShellLink(const std::wstring& file);
 
 }  // namespace testing_support

@@ -11,17 +11,7 @@ using namespace testing_support;
 
 namespace {
 
-std::wstring SystemFolder() {
-    wchar_t path[MAX_PATH];
-    UINT n = GetSystemDirectoryW(path, MAX_PATH);
-    return std::wstring(path, n) + L"\\";
-}
-
-std::wstring TracePath() {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"syssetup-trace.txt";
-}
+std::wstring TracePath() { return TempPath() + L"syssetup-trace.txt"; }
 
 std::wstring Trace() {
     if (!IsFile(TracePath())) return L"(none)";

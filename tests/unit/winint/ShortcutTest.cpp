@@ -4,37 +4,15 @@
 #include <shlobj.h>
 
 #include "TestSupport.h"
-#include "ui/Handle.h"
 #include "winint/Shortcut.h"
 
 using namespace testing_support;
 
 namespace {
 
-struct LinkInfo {
-    std::wstring path, arguments, description, workingFolder;
-};
-
-LinkInfo ReadLink(const std::wstring& file) {
-    ui::ComPtr<IShellLinkW> link;
-    EXPECT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                           link.put_void())));
-    ui::ComPtr<IPersistFile> persist;
-    link->QueryInterface(IID_IPersistFile, persist.put_void());
-    EXPECT_TRUE(SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) << Utf8(file);
-    wchar_t text[MAX_PATH * 2] = L"";
-    LinkInfo info;
-    link->GetPath(text, MAX_PATH * 2, nullptr, SLGP_RAWPATH);
-    info.path = text;
-    text[0] = 0;
-    link->GetArguments(text, MAX_PATH * 2);
-    info.arguments = text;
-    text[0] = 0;
-    link->GetDescription(text, MAX_PATH * 2);
-    info.description = text;
-    text[0] = 0;
-    link->GetWorkingDirectory(text, MAX_PATH * 2);
-    info.workingFolder = text;
+TLinkInfo ReadLink(const std::wstring& file) {
+    TLinkInfo info = ReadShellLink(file);
+    EXPECT_TRUE(info.Loaded) << Utf8(file);
     return info;
 }
 
@@ -73,11 +51,11 @@ TEST_F(Shortcuts, DesktopLinkWithTheTargetsNameAndFolder) {
     std::wstring out = L"untouched";
     CreateShortcut(L"C:\\Prog\\Ritmikon.exe", ShortcutLocation::Desktop, L"", L"", L"-x", L"Описание", L"", out);
     EXPECT_EQ(out, desktop + L"\\Ritmikon.lnk");
-    LinkInfo info = ReadLink(out);
-    EXPECT_EQ(info.path, L"C:\\Prog\\Ritmikon.exe");
-    EXPECT_EQ(info.arguments, L"-x");
-    EXPECT_EQ(info.description, L"Описание");
-    EXPECT_EQ(info.workingFolder, L"C:\\Prog\\");
+    TLinkInfo info = ReadLink(out);
+    EXPECT_EQ(info.Path, L"C:\\Prog\\Ritmikon.exe");
+    EXPECT_EQ(info.Arguments, L"-x");
+    EXPECT_EQ(info.Description, L"Описание");
+    EXPECT_EQ(info.WorkingFolder, L"C:\\Prog\\");
     DeleteFileW(out.c_str());
 }
 
@@ -91,10 +69,10 @@ TEST_F(Shortcuts, FolderLocationWritesIntoTheFolderWithEmptyArgumentsAndDescript
     CreateShortcut(L"C:\\Prog\\Ritmikon.exe", ShortcutLocation::Folder, tmp / L"links", L"D:\\Work\\", L"", L"",
                    L"Suite 2.0", out);
     EXPECT_EQ(out, tmp / L"links\\Suite 2.lnk");
-    LinkInfo info = ReadLink(out);
-    EXPECT_EQ(info.arguments, L"");
-    EXPECT_EQ(info.description, L"");
-    EXPECT_EQ(info.workingFolder, L"D:\\Work\\");
+    TLinkInfo info = ReadLink(out);
+    EXPECT_EQ(info.Arguments, L"");
+    EXPECT_EQ(info.Description, L"");
+    EXPECT_EQ(info.WorkingFolder, L"D:\\Work\\");
 }
 
 TEST_F(Shortcuts, UnknownFolderWritesNothingAndLeavesTheOutput) {
