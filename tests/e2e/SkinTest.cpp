@@ -91,3 +91,19 @@ TEST_F(WizardRun, RedTopLeftOfTheTitleTurnsThePanelAndThePagesRed) {
     EXPECT_EQ(shot.At(600, 480), 0xFF0000u) << "the page";
     EXPECT_EQ(shot.At(290, 547), 0xFF0000u) << "the information panel";
 }
+
+TEST_F(WizardRun, BrokenSkinImageIsReportedAndTheProgramEnds) {
+    HANDLE update = BeginUpdateResourceW((dist + L"Install.exe").c_str(), FALSE);
+    ASSERT_NE(update, nullptr);
+    char broken[] = "not a picture";
+    ASSERT_TRUE(UpdateResourceW(update, RT_RCDATA, L"LOGO", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), broken,
+                                sizeof broken));
+    ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+    process = robot::Launch(dist + L"Install.exe", elsewhere);
+    HWND box = robot::WaitMessageBox(process.Id(), 20000);
+    ASSERT_NE(box, nullptr) << "running " << process.Running() << " exit " << process.ExitCode();
+    EXPECT_EQ(robot::MessageText(box), L"Изображение \"LOGO\" повреждено: не PNG");
+    robot::Press(box, IDOK);
+    ASSERT_TRUE(process.WaitExit(10000));
+    EXPECT_EQ(process.ExitCode(), 1u);
+}
