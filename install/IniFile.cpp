@@ -92,11 +92,6 @@ void TMemIniFile::WriteInteger(const std::wstring& section, const std::wstring& 
     document_.SetValue(section, key, std::to_wstring(value));
 }
 
-std::wstring TMemIniFile::ReadString(const std::wstring& section, const std::wstring& key,
-                                     const std::wstring& fallback) const {
-    return document_.Value(section, key).value_or(fallback);
-}
-
 void TMemIniFile::UpdateFile() const {
     std::string bytes = EncodeText(document_.Text(), encoding_);
     std::wstring temp = path_ + L".new";

@@ -15,8 +15,6 @@ public:
 
     void WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value);
     void WriteInteger(const std::wstring& section, const std::wstring& key, int value);
-    std::wstring ReadString(const std::wstring& section, const std::wstring& key, const std::wstring& fallback) const;
-    TTextEncoding Encoding() const { return encoding_; }
 
     // Replaces the file in one step with the document's text: written to a temporary
     // file beside it first, so a failure raises and leaves the old file as it was.

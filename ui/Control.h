@@ -113,7 +113,7 @@ private:
     TWinControl* parent_;
     std::vector<TWinControl*> children_;
     std::wstring name_;
-    TControlArgs args_;
+    TControlArgs args_;  // the design's values, read when the window is created
     TAlign align_;
     COLORREF color_;
     TFontSpec font_;

@@ -18,7 +18,6 @@ class TPanel : public TWinControl {
 public:
     TPanel(const TControlArgs& args, const TPanelStyle& style = {});
     void SetFrameColor(COLORREF color);
-    COLORREF FrameColor() const { return style_.FrameColor; }
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -23,16 +23,6 @@ TMemo::TMemo(const TControlArgs& args, const std::vector<std::wstring>& lines) :
     SetCaption(text);
 }
 
-std::vector<std::wstring> TMemo::Lines() const {
-    std::vector<std::wstring> lines;
-    std::wstring text = Caption();
-    size_t start = 0;
-    for (size_t at; (at = text.find(L"\r\n", start)) != std::wstring::npos; start = at + 2)
-        lines.push_back(text.substr(start, at - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
-
 TFramedControl::TFramedControl(const TControlArgs& args, const TFrameStyle& frame)
     : TColoredControl(args), frame_(frame) {}
 

@@ -25,7 +25,6 @@ protected:
 class TMemo : public TColoredControl {
 public:
     TMemo(const TControlArgs& args, const std::vector<std::wstring>& lines);
-    std::vector<std::wstring> Lines() const;
 };
 
 class TFramedControl : public TColoredControl {
