@@ -10,6 +10,7 @@
 #include "app/ScreenMonitorManager.h"
 #include "ui/Application.h"
 #include "ui/Exception.h"
+#include "ui/Form.h"
 #include "wizard/MessageForm.h"
 #include "wizard/WaitRun.h"
 
@@ -17,10 +18,13 @@ namespace {
 
 class Notice : public ::testing::Test {
 protected:
+    // As in the program, a main window exists before any notice: the first form
+    // created becomes the main one, and its end would end the message loop.
     static void SetUpTestSuite() {
         ui::Application().Initialize();
         static TmyScreen screen;
         myScreen = &screen;
+        static ui::TForm main({.ClassName = L"TTestMain", .ClientWidth = 100, .ClientHeight = 100});
     }
 
     // Shows the notice while `act` looks at it from another thread; the result and
@@ -52,14 +56,14 @@ TEST_F(Notice, OkGivesTrue) {
 TEST_F(Notice, MessageShowsOnlyOkAndDialogBoth) {
     std::atomic<bool> okVisible{false}, cancelVisible{true};
     Show(L"text", TMessageType::mtMessage, 0, [&](HWND w) {
-        okVisible = robot::IsVisible(Part(w, L"btnOK"));
+        okVisible = robot::WaitFor([&] { return robot::IsVisible(Part(w, L"btnOK")); }, 5000);
         cancelVisible = robot::IsVisible(Part(w, L"btnCancel"));
         robot::Click(Part(w, L"btnOK"));
     });
     EXPECT_TRUE(okVisible);
     EXPECT_FALSE(cancelVisible);
     auto [result, took] = Show(L"text", TMessageType::mtDialog, 0, [&](HWND w) {
-        cancelVisible = robot::IsVisible(Part(w, L"btnCancel"));
+        cancelVisible = robot::WaitFor([&] { return robot::IsVisible(Part(w, L"btnCancel")); }, 5000);
         robot::Click(Part(w, L"btnCancel"));
     });
     EXPECT_TRUE(cancelVisible);
