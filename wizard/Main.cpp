@@ -250,12 +250,20 @@ void TFMain::FormCreate() {
     PnlPath->SetFrameColor(InsatallPages->Color());
 }
 
+namespace {
+
+// The bytes of a raw-data resource of the module; a resource the build left out raises.
+std::string_view ResourceBytes(HMODULE module, const wchar_t* name, WORD language, const wchar_t* what) {
+    HRSRC found = FindResourceExW(module, RT_RCDATA, name, language);
+    if (!found) throw ui::Exception(std::wstring(L"В программе нет ") + what + L" \"" + name + L"\"");
+    return {static_cast<const char*>(LockResource(LoadResource(module, found))), SizeofResource(module, found)};
+}
+
+}  // namespace
+
 void LoadPngResource(ui::TPixels32& bitmap, const wchar_t* name) {
     HMODULE module = ImageModule ? ImageModule : GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, name, RT_RCDATA);
-    if (!found) throw ui::Exception(std::wstring(L"В программе нет изображения \"") + name + L"\"");
-    const char* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
-    bitmap = ui::DecodePng(std::string_view(data, SizeofResource(module, found)), name);
+    bitmap = ui::DecodePng(ResourceBytes(module, name, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), L"изображения"), name);
     FlattenOnWhite(bitmap);
 }
 
@@ -270,11 +278,8 @@ void TFMain::LoadSkinImages() {
 }
 
 void TFMain::LoadInformation() {
-    HMODULE self = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceExW(self, RT_RCDATA, L"INFO", MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT));
-    if (!found) throw ui::Exception(L"В программе нет документа \"INFO\"");
-    const char* data = static_cast<const char*>(LockResource(LoadResource(self, found)));
-    RichEdit1->LoadRtf(std::string(data, SizeofResource(self, found)));
+    RichEdit1->LoadRtf(std::string(
+        ResourceBytes(GetModuleHandleW(nullptr), L"INFO", MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT), L"документа")));
 }
 
 // The skin colour is the title artwork's top-left pixel.

@@ -61,6 +61,8 @@ void InstallRun::BeginInstall(const std::function<void()>& beforeInstall) {
     ASSERT_TRUE(WaitVisible(L"tsProgressInstall"));
 }
 
+void InstallRun::UncheckDriver() { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); }
+
 void InstallRun::AnswerDriver(int buttonId) {
     Answer(L"Подключите интерфейсный блок и нажмите \"Yes\"?", buttonId);
 }

@@ -16,6 +16,8 @@ protected:
     // From the start to "Начать установку" with the target typed on the path page;
     // `beforeInstall` may change the components page first.
     void BeginInstall(const std::function<void()>& beforeInstall = {});
+    // Clears "Устанавливать драйвер" on the components page.
+    void UncheckDriver();
     // Answers the driver question with the button.
     void AnswerDriver(int buttonId);
     bool WaitFontSizePage(int timeoutMs = 60000);

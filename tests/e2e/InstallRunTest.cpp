@@ -95,7 +95,7 @@ TEST_F(InstallRun, SecondServerListAndNoDriver) {
     Layout();
     BeginInstall([&] {
         SendMessageW(Control(L"CBWindows"), CB_SETCURSEL, 1, 0);
-        SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0);
+        UncheckDriver();
     });
     ASSERT_TRUE(WaitFontSizePage());
     std::vector<std::wstring> server = {L"aliases.conf", L"firebird.conf", L"fbclient.Dll", L"ib_util.Dll",
@@ -131,7 +131,7 @@ TEST_F(InstallRun, SecondRunKeepsTheSeededFilesAndTheOtherSettings) {
     Layout();
     MakeFolders(target + L"Settings\\");
     WriteBytes(target + L"Settings\\holter.ini", "[Common]\r\nClinic=5\r\n\r\n[options]\r\nFilterType=7\r\n");
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     ASSERT_TRUE(WaitFontSizePage());
     EXPECT_NE(Log().at(0), L"Каталог создан...");
     EXPECT_EQ(ReadBytes(target + L"Settings\\holter.ini"),
@@ -143,7 +143,7 @@ TEST_F(InstallRun, SecondRunKeepsTheSeededFilesAndTheOtherSettings) {
     changed[0] = '\x03';
     WriteBytes(target + L"Settings\\uca.nsi", changed);
     WriteBytes(target + L"Settings\\holter.ini", "[options]\r\nFilterType=9\r\nHardwareType=4\r\n");
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     ASSERT_TRUE(WaitFontSizePage());
     EXPECT_EQ(ReadBytes(target + L"Settings\\uca.nsi"), changed);
     EXPECT_EQ(ReadBytes(target + L"Settings\\lastnum.dta"), lastnum);
@@ -174,7 +174,7 @@ TEST_F(InstallRun, MissingDatabaseEndsWithTheOpenError) {
 TEST_F(InstallRun, DatabaseCopyFailingForWantOfSpaceStopsBeforeTheServerFiles) {
     Layout();
     target = BuildFolder() + L"fixtures\\disk-full\\database\\";
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     ASSERT_TRUE(robot::WaitFor([&] {
         auto log = Log();
         return !log.empty() && log.back() == CopyLine(L"RKDB.FDB", L"ОШИБКА!!!");
@@ -191,7 +191,7 @@ TEST_F(InstallRun, DatabaseCopyFailingForWantOfSpaceStopsBeforeTheServerFiles) {
 TEST_F(InstallRun, ProductLibraryThatFailsIsMarkedAndTheNextIsCopied) {
     Layout();
     target = BuildFolder() + L"fixtures\\disk-full\\library\\";
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     ASSERT_TRUE(WaitFontSizePage());
     std::vector<std::wstring> log = Log();
     auto at = std::find(log.begin(), log.end(), CopyLine(L"udf2.dll", L"ОШИБКА!!!"));
@@ -204,7 +204,7 @@ TEST_F(InstallRun, NoReleaseFolderEndsAfterTheUpdaterWithoutALink) {
     TDistributionOptions options;
     options.Releases.clear();
     Layout(options);
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     HWND box = robot::WaitMessageBox(process.Id(), 60000);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(robot::MessageText(box), L"List index out of bounds (0)");
@@ -217,7 +217,7 @@ TEST_F(InstallRun, NoReleaseFolderEndsAfterTheUpdaterWithoutALink) {
 TEST_F(InstallRun, At120DotsPerInchTheClosingQuestionYesCloses) {
     Layout();
     SetResolution(120);
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     HWND box = robot::WaitMessageBox(process.Id(), 60000);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(robot::MessageText(box), L"Установка завершена. Выйти из программы установки?");
@@ -228,7 +228,7 @@ TEST_F(InstallRun, At120DotsPerInchTheClosingQuestionYesCloses) {
 TEST_F(InstallRun, At120DotsPerInchNoStaysOnTheProgressPage) {
     Layout();
     SetResolution(120);
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     Answer(L"Установка завершена. Выйти из программы установки?", IDNO);
     EXPECT_TRUE(robot::IsVisible(Control(L"tsProgressInstall")));
     EXPECT_TRUE(robot::IsEnabled(Control(L"BtnExit")));
@@ -240,7 +240,7 @@ TEST_F(InstallRun, CloseIsRefusedWhileCopyingAndGrantedAfterwards) {
     TDistributionOptions options;
     options.DatabaseBytes = int64_t{256} << 20;
     Layout(options);
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     // The log answers only while the installer serves messages between its copies,
     // all of them under the close lock.
     ASSERT_TRUE(robot::WaitFor([&] {
@@ -280,7 +280,7 @@ void ChangeTitle(const std::wstring& exe, const std::wstring& title) {
 TEST_F(InstallRun, GeliantEditionInAnyLetterCaseWritesBtoothIni) {
     Layout();
     ChangeTitle(dist + L"Install.exe", L"гелиант");
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     ASSERT_TRUE(WaitFontSizePage());
     EXPECT_EQ(ReadBytes(target + L"btooth.ini"), "[Common]\r\nDisk=I\r\n\r\n");
     std::wstring link = LinkPath();
@@ -291,7 +291,7 @@ TEST_F(InstallRun, ShippedEditionLeavesAnExistingBtoothIniAlone) {
     Layout();
     MakeFolders(target);
     WriteBytes(target + L"btooth.ini", "[Common]\r\nDisk=C\r\n");
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     ASSERT_TRUE(WaitFontSizePage());
     EXPECT_EQ(ReadBytes(target + L"btooth.ini"), "[Common]\r\nDisk=C\r\n");
 }
@@ -310,7 +310,7 @@ TEST_F(InstallRun, ChangeFontAnsweredNoKeepsThePageAndAsksAgain) {
     CopyFileTo(BinFolder() + L"syssetup.dll", SystemFolder() + L"syssetup.dll");
     DeleteFileW(SetupTrace().c_str());
     Layout();
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     ASSERT_TRUE(WaitFontSizePage());
     for (int press = 1; press <= 2; ++press) {
         robot::Click(Control(L"BtnChangeFont"));
@@ -329,7 +329,7 @@ TEST_F(InstallRun, ChangeFontAnsweredNoKeepsThePageAndAsksAgain) {
 TEST_F(InstallRun, ChangeFontWithoutTheSetupLibraryStillAsks) {
     ASSERT_FALSE(IsFile(SystemFolder() + L"syssetup.dll"));
     Layout();
-    BeginInstall([&] { SendMessageW(Control(L"CbDriverInstal"), BM_SETCHECK, BST_UNCHECKED, 0); });
+    BeginInstall([&] { UncheckDriver(); });
     ASSERT_TRUE(WaitFontSizePage());
     robot::Click(Control(L"BtnChangeFont"));
     Answer(kRestartQuestion, IDNO);
