@@ -1,7 +1,10 @@
 # The two commands: `make run` and `make test`. Both install what they need first.
 BUILD := build
+HOST_BUILD := build-host
+# Seconds that `make fuzz` gives each fuzz target.
+FUZZ_SECONDS := 180
 
-.PHONY: run test bench bootstrap build
+.PHONY: run test bench fuzz bootstrap build host
 
 bootstrap:
 	scripts/bootstrap
@@ -10,12 +13,22 @@ build: bootstrap
 	cmake --preset windows
 	cmake --build --preset windows
 
+# The system-free units natively, under the address and undefined-behaviour sanitizers.
+host: bootstrap
+	cmake --preset host
+	cmake --build --preset host
+
 run: build
 	scripts/run $(BUILD)
 
-test: build
+test: build host
+	ctest --test-dir $(HOST_BUILD) --output-on-failure
 	scripts/test $(BUILD)
 
 # Not a test: prints the copy throughputs and the peak working set.
 bench: build
 	scripts/bench $(BUILD)
+
+# Not a test: runs each fuzz target for FUZZ_SECONDS and prints executions and findings.
+fuzz: host
+	scripts/fuzz $(HOST_BUILD) $(FUZZ_SECONDS)

@@ -7,19 +7,20 @@
 
 namespace {
 
-std::wstring FromCodePage(UINT codePage, const char* data, size_t size) {
+// The system's 8-bit code page (1251 on the clinics' Russian Windows).
+std::wstring FromAnsi(const char* data, size_t size) {
     if (size == 0) return {};
-    int n = MultiByteToWideChar(codePage, 0, data, static_cast<int>(size), nullptr, 0);
+    int n = MultiByteToWideChar(CP_ACP, 0, data, static_cast<int>(size), nullptr, 0);
     std::wstring text(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(codePage, 0, data, static_cast<int>(size), text.data(), n);
+    MultiByteToWideChar(CP_ACP, 0, data, static_cast<int>(size), text.data(), n);
     return text;
 }
 
-std::string ToCodePage(UINT codePage, const std::wstring& text) {
+std::string ToAnsi(const std::wstring& text) {
     if (text.empty()) return {};
-    int n = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
     return bytes;
 }
 
@@ -40,43 +41,33 @@ std::string ReadWholeFile(const std::wstring& path) {
 }  // namespace
 
 std::wstring DecodeText(const std::string& bytes, TTextEncoding& encoding) {
-    auto starts = [&](const char* bom, size_t n) { return bytes.size() >= n && bytes.compare(0, n, bom, n) == 0; };
-    if (starts("\xEF\xBB\xBF", 3)) {
-        encoding = TTextEncoding::Utf8;
-        return FromCodePage(CP_UTF8, bytes.data() + 3, bytes.size() - 3);
-    }
-    if (starts("\xFF\xFE", 2) || starts("\xFE\xFF", 2)) {
-        encoding = bytes[0] == '\xFF' ? TTextEncoding::Utf16LE : TTextEncoding::Utf16BE;
-        std::wstring text((bytes.size() - 2) / 2, L'\0');
-        for (size_t i = 0; i < text.size(); ++i) {
-            auto lo = static_cast<unsigned char>(bytes[2 + 2 * i]), hi = static_cast<unsigned char>(bytes[3 + 2 * i]);
-            text[i] = encoding == TTextEncoding::Utf16LE ? static_cast<wchar_t>(lo | hi << 8)
-                                                         : static_cast<wchar_t>(hi | lo << 8);
-        }
-        return text;
-    }
-    encoding = TTextEncoding::Ansi;
-    return FromCodePage(CP_ACP, bytes.data(), bytes.size());
-}
-
-std::string EncodeText(const std::wstring& text, TTextEncoding encoding) {
+    size_t mark = 0;
+    encoding = ByteOrderMark(bytes, mark);
+    std::string_view body = std::string_view(bytes).substr(mark);
     switch (encoding) {
     case TTextEncoding::Utf8:
-        return "\xEF\xBB\xBF" + ToCodePage(CP_UTF8, text);
+        return FromUtf8(body);
     case TTextEncoding::Utf16LE:
-    case TTextEncoding::Utf16BE: {
-        bool le = encoding == TTextEncoding::Utf16LE;
-        std::string bytes = le ? "\xFF\xFE" : "\xFE\xFF";
-        for (wchar_t c : text) {
-            char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>((c >> 8) & 0xFF);
-            bytes += le ? std::string{lo, hi} : std::string{hi, lo};
-        }
-        return bytes;
-    }
+    case TTextEncoding::Utf16BE:
+        return FromUtf16(body, encoding == TTextEncoding::Utf16LE);
     case TTextEncoding::Ansi:
         break;
     }
-    return ToCodePage(CP_ACP, text);
+    return FromAnsi(body.data(), body.size());
+}
+
+std::string EncodeText(const std::wstring& text, TTextEncoding encoding) {
+    std::string bytes(ByteOrderMarkBytes(encoding));
+    switch (encoding) {
+    case TTextEncoding::Utf8:
+        return bytes + ToUtf8(text);
+    case TTextEncoding::Utf16LE:
+    case TTextEncoding::Utf16BE:
+        return bytes + ToUtf16(text, encoding == TTextEncoding::Utf16LE);
+    case TTextEncoding::Ansi:
+        break;
+    }
+    return ToAnsi(text);
 }
 
 TMemIniFile::TMemIniFile(std::wstring path) : path_(std::move(path)) {

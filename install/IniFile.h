@@ -4,8 +4,7 @@
 #include <string>
 
 #include "install/IniDocument.h"
-
-enum class TTextEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
+#include "install/IniText.h"
 
 class TMemIniFile {
 public:

@@ -77,6 +77,12 @@ void InstallFont(const TFontInstall& job, const std::wstring& name) {
     std::wstring target = job.TargetFolder + name;
     if (FileExists(target)) return;
     std::wstring fontName = GetFontResourceName(job.SourceFolder + name);
+    // A file with no name to be read from it is no font (a damaged medium). Copied,
+    // it would sit in the fonts folder as if installed and keep a sound copy out for good.
+    if (fontName.empty() && FileExists(job.SourceFolder + name)) {
+        if (job.Log) job.Log(L"Шрифт " + name + L" повреждён и не установлен");
+        return;
+    }
     CopyFileKeepDate(job.SourceFolder + name, target);
     RegisterFont(fontName + L" (TrueType)", name);
     AddFontResourceW(target.c_str());

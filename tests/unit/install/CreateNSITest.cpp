@@ -9,14 +9,6 @@
 
 using namespace testing_support;
 
-TEST(Records, DateTimeIsDaysSinceTheThirtiethOfDecember1899) {
-    EXPECT_DOUBLE_EQ(EncodeDateTime(1899, 12, 30, 0, 0, 0, 0), 0.0);
-    EXPECT_DOUBLE_EQ(EncodeDateTime(1900, 1, 1, 0, 0, 0, 0), 2.0);
-    EXPECT_DOUBLE_EQ(EncodeDateTime(2000, 1, 1, 12, 0, 0, 0), 36526.5);
-    EXPECT_DOUBLE_EQ(EncodeDateTime(2026, 12, 10, 6, 0, 0, 0), 46366.25);
-    EXPECT_NEAR(EncodeDateTime(2024, 2, 29, 23, 59, 59, 999), 45351.0 + 86399.999 / 86400.0, 1e-9);
-}
-
 TEST(ReferenceLists, NewListsAre840ZeroBytes) {
     TempFolder tmp;
     SeedReferenceLists(tmp / L"Settings\\");

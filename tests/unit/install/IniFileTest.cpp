@@ -9,27 +9,6 @@
 
 using namespace testing_support;
 
-TEST(IniDocument, KeepsSectionsAndKeysAndDropsCommentsBlanksAndLeadingLines) {
-    TIniDocument doc;
-    doc.Parse(L"orphan=1\r\n; comment\r\n[Options]\r\n  FilterType = 5 \r\n\r\nflag\r\n[Other]\nA=1\rB=2\n");
-    doc.SetValue(L"OPTIONS", L"filtertype", L"0");
-    doc.SetValue(L"options", L"HardwareType", L"1");
-    doc.SetValue(L"New", L"K", L"V");
-    EXPECT_EQ(doc.Text(),
-              L"[Options]\r\nFilterType=0\r\nflag\r\nHardwareType=1\r\n\r\n"
-              L"[Other]\r\nA=1\r\nB=2\r\n\r\n"
-              L"[New]\r\nK=V\r\n\r\n");
-    EXPECT_EQ(doc.Value(L"other", L"b"), L"2");
-    EXPECT_FALSE(doc.Value(L"other", L"c").has_value());
-}
-
-TEST(IniDocument, CyrillicNamesCompareWithoutRegardToCase) {
-    TIniDocument doc;
-    doc.Parse(L"[Раздел]\r\nКлюч=старое\r\n");
-    doc.SetValue(L"РАЗДЕЛ", L"ключ", L"новое");
-    EXPECT_EQ(doc.Text(), L"[Раздел]\r\nКлюч=новое\r\n\r\n");
-}
-
 TEST(ProductSettings, NewFileHasTheTwoValuesInTheEightBitCodePage) {
     TempFolder tmp;
     MakeFolders(tmp / L"Settings");

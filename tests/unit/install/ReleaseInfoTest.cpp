@@ -39,13 +39,6 @@ std::wstring MessageOf(const std::function<void()>& action) {
 
 }  // namespace
 
-TEST(ReleaseSortKey, ReadsTheDateSuffixAsYearMonthDay) {
-    EXPECT_EQ(ReleaseSortKey(L"C:\\T\\backup\\R120615"), 150612);
-    EXPECT_EQ(ReleaseSortKey(L"C:\\T\\backup\\R311299"), 991231);
-    EXPECT_THROW(ReleaseSortKey(L"C:\\T\\backup\\Rel12ab"), ui::EConvertError);
-    EXPECT_THROW(ReleaseSortKey(L"\\R1"), ui::EConvertError);
-}
-
 TEST(NewestRelease, ChoosesTheLatestDateOfTwoYearDigits) {
     EXPECT_EQ(NewestRelease({L"B\\R010713", L"B\\R120615"}), L"B\\R120615");
     EXPECT_EQ(NewestRelease({L"B\\R010115", L"B\\R311299"}), L"B\\R311299");

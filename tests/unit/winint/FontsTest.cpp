@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "Fixtures.h"
 #include "TestSupport.h"
 #include "ui/Exception.h"
-#include "winint/FontNameTable.h"
 #include "winint/Fonts.h"
 
 using namespace testing_support;
@@ -13,13 +13,6 @@ using namespace testing_support;
 namespace {
 
 const wchar_t* const kFontsKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
-
-// The seven fixture fonts by file name, with the names their tables give.
-const std::pair<const wchar_t*, const wchar_t*> kFixtureNames[] = {
-    {L"ARIAL.TTF", L"Liberation Sans"}, {L"ARIALN.TTF", L"Liberation Sans Narrow"},
-    {L"COUR.TTF", L"Liberation Mono"},  {L"MICROSS.TTF", L"FreeSans"},
-    {L"TAHOMA.TTF", L"DejaVu Sans"},    {L"TIMES.TTF", L"Liberation Serif"},
-    {L"verdana.TTF", L"DejaVu Sans Condensed"}};
 
 std::wstring FixtureFonts() { return BuildFolder() + L"fixtures\\fonts\\"; }
 
@@ -38,13 +31,14 @@ protected:
     void SetUp() override {
         MakeFolders(job.SourceFolder);
         MakeFolders(job.TargetFolder);
-        for (auto [file, name] : kFixtureNames) CopyFileTo(FixtureFonts() + file, job.SourceFolder + file);
+        for (auto [file, name] : fixtures::kFixtureNames) CopyFileTo(FixtureFonts() + file, job.SourceFolder + file);
         ClearValues();
     }
     void TearDown() override { ClearValues(); }
     static void ClearValues() {
-        for (auto [file, name] : kFixtureNames)
+        for (auto [file, name] : fixtures::kFixtureNames)
             RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kFontsKey, (std::wstring(name) + L" (TrueType)").c_str());
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kFontsKey, L" (TrueType)");
     }
 
     TempFolder tmp{L"fonts"};
@@ -54,22 +48,6 @@ protected:
 };
 
 }  // namespace
-
-TEST(FontNameTable, GivesTheFullNameOfEachFixtureFont) {
-    for (auto [file, name] : kFixtureNames) EXPECT_EQ(FontFullName(ReadBytes(FixtureFonts() + file)), name);
-}
-
-TEST(FontNameTable, MalformedFilesGiveAnEmptyName) {
-    std::string font = ReadBytes(FixtureFonts() + L"ARIAL.TTF");
-    EXPECT_EQ(FontFullName(""), L"");
-    EXPECT_EQ(FontFullName(std::string(11, '\0')), L"");
-    for (size_t cut : {size_t{12}, size_t{100}, font.size() / 3, font.size() - 1})
-        EXPECT_NO_THROW(FontFullName(std::string_view(font).substr(0, cut)));
-    std::string wild = font;
-    for (size_t at = 12; at < 12 + 16 * 20 && at < wild.size(); at += 16)
-        for (int i = 8; i < 16; ++i) wild[at + i] = '\xFF';  // every table's offset and length out of the file
-    EXPECT_EQ(FontFullName(wild), L"");
-}
 
 TEST(GetFontResourceName, NamesTheFontFromTheFile) {
     EXPECT_EQ(GetFontResourceName(FixtureFonts() + L"TIMES.TTF"), L"Liberation Serif");
@@ -87,7 +65,7 @@ TEST(GetWindowsFolder, EndsWithABackslash) {
 TEST_F(FontRun, InstallsAllSevenInOrderWithValuesAndLogLines) {
     InstallFonts(job);
     std::vector<std::wstring> expectedLog;
-    for (auto [file, name] : kFixtureNames) {
+    for (auto [file, name] : fixtures::kFixtureNames) {
         EXPECT_EQ(ReadBytes(job.TargetFolder + file), ReadBytes(job.SourceFolder + file)) << Utf8(file);
         EXPECT_EQ(RegistryValue(std::wstring(name) + L" (TrueType)"), file);
         expectedLog.push_back(L"Шрифт <" + std::wstring(name) + L"> у\x0063тановлен");
@@ -96,7 +74,7 @@ TEST_F(FontRun, InstallsAllSevenInOrderWithValuesAndLogLines) {
 }
 
 TEST_F(FontRun, FontsAlreadyPresentAreLeftAlone) {
-    for (auto [file, name] : kFixtureNames)
+    for (auto [file, name] : fixtures::kFixtureNames)
         WriteBytes(job.TargetFolder + (file == std::wstring(L"verdana.TTF") ? L"VERDANA.TTF" : file), "present");
     DeleteFileW((job.TargetFolder + L"TAHOMA.TTF").c_str());
     InstallFonts(job);
@@ -116,4 +94,20 @@ TEST_F(FontRun, MissingSourceEndsTheRunAtThatFont) {
     EXPECT_FALSE(IsFile(job.TargetFolder + L"COUR.TTF"));
     EXPECT_FALSE(IsFile(job.TargetFolder + L"TIMES.TTF"));
     EXPECT_EQ(RegistryValue(L"Liberation Serif (TrueType)"), L"(none)");
+}
+
+TEST_F(FontRun, DamagedFontFilesAreNeitherCopiedNorRegisteredAndTheRunGoesOn) {
+    WriteBytes(job.SourceFolder + L"ARIAL.TTF", "");
+    std::string cour = ReadBytes(job.SourceFolder + L"COUR.TTF");
+    WriteBytes(job.SourceFolder + L"COUR.TTF", cour.substr(0, 200));
+    InstallFonts(job);
+    EXPECT_FALSE(IsFile(job.TargetFolder + L"ARIAL.TTF"));
+    EXPECT_FALSE(IsFile(job.TargetFolder + L"COUR.TTF"));
+    EXPECT_EQ(RegistryValue(L" (TrueType)"), L"(none)");
+    ASSERT_EQ(log.size(), 7u);
+    EXPECT_EQ(log[0], L"Шрифт ARIAL.TTF повреждён и не установлен");
+    EXPECT_EQ(log[1], L"Шрифт <Liberation Sans Narrow> уcтановлен");
+    EXPECT_EQ(log[2], L"Шрифт COUR.TTF повреждён и не установлен");
+    EXPECT_EQ(log[6], L"Шрифт <DejaVu Sans Condensed> уcтановлен");
+    EXPECT_EQ(ReadBytes(job.TargetFolder + L"TIMES.TTF"), ReadBytes(job.SourceFolder + L"TIMES.TTF"));
 }

@@ -1,10 +1,12 @@
-// The PNG decoder against images of known pixels, and against broken files.
+// The PNG decoder against images of known pixels, the shipped images, and broken files.
 #include <gtest/gtest.h>
 
+#include "Fixtures.h"
 #include "PngWriter.h"
-#include "TestSupport.h"
 #include "ui/Exception.h"
 #include "ui/Png.h"
+
+using namespace fixtures;
 
 namespace {
 
@@ -100,42 +102,35 @@ TEST(Png, BrokenFilesRaiseAnErrorNamingTheImage) {
                                         .Interlaced = true});
     for (const std::string& file : {badCrc, badSignature, interlaced, std::string()}) {
         std::wstring message = ErrorOf(file);
-        EXPECT_NE(message.find(L"PROBE"), std::wstring::npos) << testing_support::Utf8(message);
+        EXPECT_NE(message.find(L"PROBE"), std::wstring::npos) << Utf8(message);
     }
     EXPECT_NE(ErrorOf(interlaced).find(L"чересстрочные"), std::wstring::npos);
     for (size_t cut = 0; cut < good.size(); ++cut)
         EXPECT_NE(ErrorOf(good.substr(0, cut)), L"(no error)") << "cut at " << cut;
 }
 
+
 TEST(Png, TheShippedImagesDecodeToTheirSizes) {
-    HMODULE exe = LoadLibraryExW((testing_support::BinFolder() + L"Install.exe").c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(exe, nullptr);
     struct Size {
-        const wchar_t* name;
+        const char* file;
         int width, height;
     };
-    for (const Size& s : {Size{L"BACKGROUND", 128, 128}, {L"MAIN", 958, 472}, {L"LOGO", 72, 70},
-                          {L"TITLE_PNL_L", 22, 100}, {L"TITLE_PNL_R", 22, 100}, {L"TITLE_PNL_M", 1, 100},
-                          {L"TITLE", 500, 66}}) {
-        HRSRC res = FindResourceW(exe, s.name, RT_RCDATA);
-        ASSERT_NE(res, nullptr) << testing_support::Utf8(s.name);
-        ui::TPixels32 image = ui::DecodePng(
-            std::string_view(static_cast<const char*>(LockResource(LoadResource(exe, res))), SizeofResource(exe, res)),
-            s.name);
-        EXPECT_EQ(image.Width, s.width);
-        EXPECT_EQ(image.Height, s.height);
-        if (s.name == std::wstring(L"TITLE")) {
+    for (const Size& s : {Size{"background", 128, 128}, {"main", 958, 472}, {"logo", 72, 70}, {"title_pnl_l", 22, 100},
+                          {"title_pnl_r", 22, 100}, {"title_pnl_m", 1, 100}, {"title", 500, 66}}) {
+        std::string name = s.file;
+        ui::TPixels32 image = ui::DecodePng(SourceFile("res/images/" + name + ".png"), L"IMAGE");
+        EXPECT_EQ(image.Width, s.width) << name;
+        EXPECT_EQ(image.Height, s.height) << name;
+        if (name == "title") {
             EXPECT_EQ(image.At(0, 0), Argb(255, 236, 236, 235));
         }
-        if (s.name == std::wstring(L"LOGO") || s.name == std::wstring(L"TITLE")) {
-            for (uint32_t p : image.Pixels) ASSERT_EQ(p >> 24, 255u) << "fully opaque";
+        if (name == "logo" || name == "title") {
+            for (uint32_t p : image.Pixels) ASSERT_EQ(p >> 24, 255u) << name << " is fully opaque";
         }
-        if (s.name == std::wstring(L"MAIN")) {
+        if (name == "main") {
             EXPECT_EQ(image.At(100, 200) >> 24, 255u) << "the narrow panel is opaque";
             EXPECT_EQ(image.At(600, 200) >> 24, 255u) << "the wide panel is opaque";
             EXPECT_LT(image.At(2, 2) >> 24, 255u) << "the ground around the panels is transparent";
         }
     }
-    FreeLibrary(exe);
 }
