@@ -14,6 +14,8 @@ constexpr DWORD kHiddenSystemFolder = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYS
 constexpr DWORD kFoldersOnly = FILE_ATTRIBUTE_DIRECTORY;
 constexpr DWORD kAllButFolders = 0x1EF;
 constexpr size_t kCopyChunk = 1 << 16;
+// The longest folder path that CreateDirectoryW takes on Windows: room for an 8.3 name.
+constexpr size_t kFolderPathLimit = MAX_PATH - 12;
 
 bool IsDotEntry(const wchar_t* name) { return wcscmp(name, L".") == 0 || wcscmp(name, L"..") == 0; }
 
@@ -62,7 +64,16 @@ bool FileExists(const std::wstring& path) {
     return attrs != INVALID_FILE_ATTRIBUTES && !(attrs & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool CreateFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != 0; }
+bool CreateFolder(const std::wstring& path) {
+    // The suite's programs know no paths beyond the system's limit, so no folder is
+    // made that they could not work in, whatever the file system would allow.
+    size_t length = path.size() - (!path.empty() && path.back() == L'\\' ? 1 : 0);
+    if (length >= kFolderPathLimit) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return false;
+    }
+    return CreateDirectoryW(path.c_str(), nullptr) != 0;
+}
 
 bool ForceFolders(const std::wstring& path) {
     if (path.empty()) throw ui::Exception(L"Не удаётся создать каталог: путь не задан");

@@ -96,7 +96,7 @@ private:
         size_t expected = static_cast<size_t>(h_.height) * (1 + h_.RowBytes());
         // Deflate packs at most about 1032 bytes into one; a header that claims more is
         // refused before its buffer is allocated.
-        if (expected / 1032 > compressed_.size()) Fail(L"неверные сжатые данные");
+        if (expected / 1032 > compressed_.size()) Fail(L"размер не соответствует данным");
         std::vector<uint8_t> raw(expected + 1);
         uLongf size = static_cast<uLongf>(raw.size());
         int r = uncompress(raw.data(), &size, reinterpret_cast<const Bytef*>(compressed_.data()),

@@ -6,6 +6,8 @@
 #include "ui/Exception.h"
 #include "ui/Png.h"
 
+#include <zlib.h>
+
 using namespace fixtures;
 
 namespace {
@@ -109,6 +111,19 @@ TEST(Png, BrokenFilesRaiseAnErrorNamingTheImage) {
         EXPECT_NE(ErrorOf(good.substr(0, cut)), L"(no error)") << "cut at " << cut;
 }
 
+
+TEST(Png, AHeaderClaimingMoreThanItsDataCanHoldIsRefusedBeforeAllocating) {
+    std::string file = Encoded(6, Samples(4));
+    for (int at : {16, 20}) {  // width and height in the header chunk
+        file[at] = 0;
+        file[at + 1] = 0;
+        file[at + 2] = 0x40;
+        file[at + 3] = 0;
+    }
+    uint32_t crc = static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(file.data() + 12), 17));
+    for (int i = 0; i < 4; ++i) file[29 + i] = static_cast<char>(crc >> (24 - 8 * i));
+    EXPECT_NE(ErrorOf(file).find(L"размер не соответствует данным"), std::wstring::npos) << Utf8(ErrorOf(file));
+}
 
 TEST(Png, TheShippedImagesDecodeToTheirSizes) {
     struct Size {

@@ -76,6 +76,15 @@ TEST(Folders, ExistsCreateAndForce) {
     EXPECT_THROW(ForceFolders(L""), ui::Exception);
 }
 
+TEST(Folders, NoFolderBeyondTheSystemsPathLimit) {
+    TempFolder tmp;
+    auto path = [&](size_t length) { return tmp.Path() + std::wstring(length - tmp.Path().size(), L'n'); };
+    EXPECT_TRUE(CreateFolder(path(247) + L"\\")) << "247 characters are within the limit";
+    EXPECT_FALSE(CreateFolder(path(248)));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+    EXPECT_FALSE(FolderExists(path(248)));
+}
+
 TEST(ListSubfolders, SkipsWithOutAnswerHiddenFoldersAndFiles) {
     TempFolder tmp;
     for (const wchar_t* name : {L"WithOutAnswer", L"hidden", L"release010115"}) MakeFolders(tmp / name);
