@@ -11,21 +11,7 @@ namespace {
 
 // The 8-bit code page is the system's to convert; one byte gives one character
 // there too, which is all the document sees of it.
-std::wstring Decode(std::string_view bytes, TTextEncoding& encoding) {
-    size_t mark = 0;
-    encoding = ByteOrderMark(bytes, mark);
-    std::string_view body = bytes.substr(mark);
-    switch (encoding) {
-    case TTextEncoding::Utf8:
-        return FromUtf8(body);
-    case TTextEncoding::Utf16LE:
-    case TTextEncoding::Utf16BE:
-        return FromUtf16(body, encoding == TTextEncoding::Utf16LE);
-    case TTextEncoding::Ansi:
-        break;
-    }
-    return std::wstring(body.begin(), body.end());
-}
+std::wstring WidenBytes(std::string_view bytes) { return std::wstring(bytes.begin(), bytes.end()); }
 
 void Check(bool condition) {
     if (!condition) std::abort();
@@ -35,7 +21,7 @@ void Check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TTextEncoding encoding;
-    std::wstring text = Decode(std::string_view(reinterpret_cast<const char*>(data), size), encoding);
+    std::wstring text = DecodeText(std::string_view(reinterpret_cast<const char*>(data), size), encoding, WidenBytes);
     if (encoding == TTextEncoding::Utf8) Check(FromUtf8(ToUtf8(text)) == text);
     if (encoding == TTextEncoding::Utf16LE || encoding == TTextEncoding::Utf16BE)
         Check(FromUtf16(ToUtf16(text, true), true) == text);

@@ -8,11 +8,11 @@
 namespace {
 
 // The system's 8-bit code page (1251 on the clinics' Russian Windows).
-std::wstring FromAnsi(const char* data, size_t size) {
-    if (size == 0) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, data, static_cast<int>(size), nullptr, 0);
+std::wstring FromAnsi(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring text(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, data, static_cast<int>(size), text.data(), n);
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
     return text;
 }
 
@@ -41,19 +41,7 @@ std::string ReadWholeFile(const std::wstring& path) {
 }  // namespace
 
 std::wstring DecodeText(const std::string& bytes, TTextEncoding& encoding) {
-    size_t mark = 0;
-    encoding = ByteOrderMark(bytes, mark);
-    std::string_view body = std::string_view(bytes).substr(mark);
-    switch (encoding) {
-    case TTextEncoding::Utf8:
-        return FromUtf8(body);
-    case TTextEncoding::Utf16LE:
-    case TTextEncoding::Utf16BE:
-        return FromUtf16(body, encoding == TTextEncoding::Utf16LE);
-    case TTextEncoding::Ansi:
-        break;
-    }
-    return FromAnsi(body.data(), body.size());
+    return DecodeText(bytes, encoding, FromAnsi);
 }
 
 std::string EncodeText(const std::wstring& text, TTextEncoding encoding) {

@@ -46,6 +46,22 @@ std::string_view ByteOrderMarkBytes(TTextEncoding encoding) {
     return {};
 }
 
+std::wstring DecodeText(std::string_view bytes, TTextEncoding& encoding, std::wstring (*fromAnsi)(std::string_view)) {
+    size_t mark = 0;
+    encoding = ByteOrderMark(bytes, mark);
+    std::string_view body = bytes.substr(mark);
+    switch (encoding) {
+    case TTextEncoding::Utf8:
+        return FromUtf8(body);
+    case TTextEncoding::Utf16LE:
+    case TTextEncoding::Utf16BE:
+        return FromUtf16(body, encoding == TTextEncoding::Utf16LE);
+    case TTextEncoding::Ansi:
+        break;
+    }
+    return fromAnsi(body);
+}
+
 std::wstring FromUtf8(std::string_view bytes) {
     std::wstring text;
     text.reserve(bytes.size());

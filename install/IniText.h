@@ -11,6 +11,10 @@ enum class TTextEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
 TTextEncoding ByteOrderMark(std::string_view bytes, size_t& markLength);
 std::string_view ByteOrderMarkBytes(TTextEncoding encoding);
 
+// The text of a file's bytes in the encoding that its byte-order mark names (the mark
+// is dropped); bytes without a mark are in the 8-bit code page, which `fromAnsi` converts.
+std::wstring DecodeText(std::string_view bytes, TTextEncoding& encoding, std::wstring (*fromAnsi)(std::string_view));
+
 // UTF-8 to UTF-16 units; every byte that does not start a well-formed sequence
 // (overlong, surrogate, beyond U+10FFFF or cut short) becomes U+FFFD.
 std::wstring FromUtf8(std::string_view bytes);

@@ -242,7 +242,7 @@ TEST_F(BadInput, ReleaseDocumentsThatCannotBeReadEndWithTheReleaseError) {
                           {"<?xml version=\"1.0\"?>\r\n<ROOT>\r\n  <Version>1</Version>\r\n</ROOT>\r\n", L"Level"},
                           {"<?xml version=\"1.0\"?>\r\n<ROOT>\r\n  <Version>abc</Version>\r\n  <Level>0</Level>\r\n"
                            "</ROOT>\r\n",
-                           L""}}) {
+                           L"'abc' is not a valid integer value"}}) {
         SCOPED_TRACE(c.document);
         Prepare({}, [&] { ReplaceOnMedium(L"Updater\\ReleaseInfo", c.document); });
         Install();
@@ -298,7 +298,7 @@ TEST_F(BadInput, ReleaseFoldersWithoutADateEndWithTheConversionErrorBeforeTheScr
         options.Releases = {release};
         Prepare(options);
         Install();
-        ExpectBox(L"'");
+        ExpectBox(L"'", L"' is not a valid integer value");
         EXPECT_FALSE(IsFile(target + L"backup\\" + release + L"\\installed.txt")) << "the script did not run";
         EXPECT_EQ(ReadBytes(target + L"ReleaseInfo"), kReleaseInfoDocument);
         ExpectIntact();
