@@ -16,7 +16,7 @@ std::wstring FromAnsi(std::string_view bytes) {
     return text;
 }
 
-std::string ToAnsi(const std::wstring& text) {
+std::string ToAnsi(std::wstring_view text) {
     if (text.empty()) return {};
     int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(n), '\0');
@@ -44,19 +44,7 @@ std::wstring DecodeText(const std::string& bytes, TTextEncoding& encoding) {
     return DecodeText(bytes, encoding, FromAnsi);
 }
 
-std::string EncodeText(const std::wstring& text, TTextEncoding encoding) {
-    std::string bytes(ByteOrderMarkBytes(encoding));
-    switch (encoding) {
-    case TTextEncoding::Utf8:
-        return bytes + ToUtf8(text);
-    case TTextEncoding::Utf16LE:
-    case TTextEncoding::Utf16BE:
-        return bytes + ToUtf16(text, encoding == TTextEncoding::Utf16LE);
-    case TTextEncoding::Ansi:
-        break;
-    }
-    return ToAnsi(text);
-}
+std::string EncodeText(const std::wstring& text, TTextEncoding encoding) { return EncodeText(text, encoding, ToAnsi); }
 
 TMemIniFile::TMemIniFile(std::wstring path) : path_(std::move(path)) {
     if (GetFileAttributesW(path_.c_str()) == INVALID_FILE_ATTRIBUTES) return;

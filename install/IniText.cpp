@@ -62,6 +62,20 @@ std::wstring DecodeText(std::string_view bytes, TTextEncoding& encoding, std::ws
     return fromAnsi(body);
 }
 
+std::string EncodeText(std::wstring_view text, TTextEncoding encoding, std::string (*toAnsi)(std::wstring_view)) {
+    std::string bytes(ByteOrderMarkBytes(encoding));
+    switch (encoding) {
+    case TTextEncoding::Utf8:
+        return bytes + ToUtf8(text);
+    case TTextEncoding::Utf16LE:
+    case TTextEncoding::Utf16BE:
+        return bytes + ToUtf16(text, encoding == TTextEncoding::Utf16LE);
+    case TTextEncoding::Ansi:
+        break;
+    }
+    return toAnsi(text);
+}
+
 std::wstring FromUtf8(std::string_view bytes) {
     std::wstring text;
     text.reserve(bytes.size());

@@ -14,6 +14,9 @@ std::string_view ByteOrderMarkBytes(TTextEncoding encoding);
 // The text of a file's bytes in the encoding that its byte-order mark names (the mark
 // is dropped); bytes without a mark are in the 8-bit code page, which `fromAnsi` converts.
 std::wstring DecodeText(std::string_view bytes, TTextEncoding& encoding, std::wstring (*fromAnsi)(std::string_view));
+// Text to bytes in the encoding, behind its byte-order mark; `toAnsi` converts to the
+// 8-bit code page, which has no mark.
+std::string EncodeText(std::wstring_view text, TTextEncoding encoding, std::string (*toAnsi)(std::wstring_view));
 
 // UTF-8 to UTF-16 units; every byte that does not start a well-formed sequence
 // (overlong, surrogate, beyond U+10FFFF or cut short) becomes U+FFFD.
