@@ -19,6 +19,11 @@ constexpr size_t kFolderPathLimit = MAX_PATH - 12;
 
 bool IsDotEntry(const wchar_t* name) { return wcscmp(name, L".") == 0 || wcscmp(name, L"..") == 0; }
 
+// folder\name, with one separator whether or not the folder ends with one.
+std::wstring Join(const std::wstring& folder, const std::wstring& name) {
+    return !folder.empty() && folder.back() == L'\\' ? folder + name : folder + L"\\" + name;
+}
+
 // Lists the entries matching `pattern`, skipping those that carry a hidden, system
 // or folder bit the request did not ask for.
 template <typename Visit>
@@ -30,6 +35,23 @@ void ForEachEntry(const std::wstring& pattern, DWORD wanted, Visit visit) {
         if (fd.dwFileAttributes & kHiddenSystemFolder & ~wanted) continue;
         visit(fd);
     } while (FindNextFileW(find.get(), &fd));
+}
+
+// Walks a tree as it is copied: the folder itself, its plain files, then its
+// subfolders, depth first. Hidden and system subfolders are not entered, nor folders
+// that are links: one may lead back to a parent.
+template <typename Folder, typename File>
+void WalkTree(const std::wstring& source, const std::wstring& target, Folder folder, File file) {
+    folder(target);
+    std::wstring pattern = Join(source, L"*.*");
+    ForEachEntry(pattern, kAllButFolders, [&](const WIN32_FIND_DATAW& fd) {
+        if (!IsDotEntry(fd.cFileName)) file(Join(source, fd.cFileName), Join(target, fd.cFileName));
+    });
+    ForEachEntry(pattern, kFoldersOnly, [&](const WIN32_FIND_DATAW& fd) {
+        bool isLink = fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !isLink && !IsDotEntry(fd.cFileName))
+            WalkTree(Join(source, fd.cFileName), Join(target, fd.cFileName), folder, file);
+    });
 }
 
 // Starts a command line; nothing when the start failed.
@@ -93,50 +115,140 @@ void ListSubfolders(const std::wstring& folder, std::vector<std::wstring>& list)
     });
 }
 
-bool CopyFileKeepDate(const std::wstring& source, const std::wstring& target) {
+namespace {
+
+ui::FileHandle OpenSource(const std::wstring& source) {
     ui::FileHandle in(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!in) ui::RaiseLastOSError(source);
+    return in;
+}
+
+ui::FileHandle CreateTarget(const std::wstring& target) {
     ui::FileHandle out(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!out) ui::RaiseLastOSError(target);
+    return out;
+}
 
+// The source's whole content into the target; false when reading or writing failed.
+bool CopyData(HANDLE in, HANDLE out) {
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(in.get(), &size)) return false;
+    if (!GetFileSizeEx(in, &size)) return false;
     auto buffer = std::make_unique<char[]>(kCopyChunk);
     for (int64_t left = size.QuadPart; left > 0;) {
         DWORD want = static_cast<DWORD>(std::min<int64_t>(left, kCopyChunk)), got = 0, put = 0;
-        if (!ReadFile(in.get(), buffer.get(), want, &got, nullptr) || got == 0) return false;
-        if (!WriteFile(out.get(), buffer.get(), got, &put, nullptr) || put != got) return false;
+        if (!ReadFile(in, buffer.get(), want, &got, nullptr) || got == 0) return false;
+        if (!WriteFile(out, buffer.get(), got, &put, nullptr) || put != got) return false;
         left -= got;
-    }
-
-    // The time goes through local time and the DOS form, as the suite's own copies do;
-    // a time the DOS form cannot hold leaves the copy's own time.
-    FILETIME written, local;
-    WORD dosDate = 0, dosTime = 0;
-    if (GetFileTime(in.get(), nullptr, nullptr, &written) && FileTimeToLocalFileTime(&written, &local) &&
-        FileTimeToDosDateTime(&local, &dosDate, &dosTime)) {
-        FILETIME backLocal, back;
-        if (DosDateTimeToFileTime(dosDate, dosTime, &backLocal) && LocalFileTimeToFileTime(&backLocal, &back))
-            SetFileTime(out.get(), nullptr, nullptr, &back);
     }
     return true;
 }
 
-void CopyFolderTree(const std::wstring& source, const std::wstring& target) {
-    if (!FolderExists(target)) ForceFolders(target);
-    std::wstring pattern = source + L"\\*.*";
-    ForEachEntry(pattern, kAllButFolders, [&](const WIN32_FIND_DATAW& fd) {
-        if (!IsDotEntry(fd.cFileName))
-            CopyFileW((source + L"\\" + fd.cFileName).c_str(), (target + L"\\" + fd.cFileName).c_str(), FALSE);
-    });
-    ForEachEntry(pattern, kFoldersOnly, [&](const WIN32_FIND_DATAW& fd) {
-        // A folder that is a link may lead back to a parent: it is not entered.
-        bool isLink = fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
-        if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !isLink && !IsDotEntry(fd.cFileName))
-            CopyFolderTree(source + L"\\" + fd.cFileName, target + L"\\" + fd.cFileName);
-    });
+// The time goes through local time and the DOS form, as the suite's own copies do;
+// a time the DOS form cannot hold leaves the copy's own time.
+void CopyTime(HANDLE in, HANDLE out) {
+    FILETIME written, local;
+    WORD dosDate = 0, dosTime = 0;
+    if (GetFileTime(in, nullptr, nullptr, &written) && FileTimeToLocalFileTime(&written, &local) &&
+        FileTimeToDosDateTime(&local, &dosDate, &dosTime)) {
+        FILETIME backLocal, back;
+        if (DosDateTimeToFileTime(dosDate, dosTime, &backLocal) && LocalFileTimeToFileTime(&backLocal, &back))
+            SetFileTime(out, nullptr, nullptr, &back);
+    }
+}
+
+// A file of this copy's own making: created at once, and closed and deleted again
+// unless it was moved into place. The caller's last error survives the deletion.
+class TTemporaryFile {
+public:
+    explicit TTemporaryFile(const std::wstring& path) : path_(path), file_(CreateTarget(path)) {}
+    TTemporaryFile(const TTemporaryFile&) = delete;
+    TTemporaryFile& operator=(const TTemporaryFile&) = delete;
+    ~TTemporaryFile() {
+        if (placed_) return;
+        DWORD error = GetLastError();
+        file_.reset();
+        DeleteFileW(path_.c_str());
+        SetLastError(error);
+    }
+    HANDLE Handle() const { return file_.get(); }
+    // Closes the file and gives it the target's name, never replacing a file that
+    // stands there; true when it did.
+    bool MoveTo(const std::wstring& target) {
+        file_.reset();
+        placed_ = MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+        return placed_;
+    }
+
+private:
+    std::wstring path_;
+    ui::FileHandle file_;
+    bool placed_ = false;
+};
+
+}  // namespace
+
+bool CopyFileKeepDate(const std::wstring& source, const std::wstring& target) {
+    ui::FileHandle in = OpenSource(source);
+    ui::FileHandle out = CreateTarget(target);
+    if (!CopyData(in.get(), out.get())) return false;
+    CopyTime(in.get(), out.get());
+    return true;
+}
+
+bool CopyFileIntoPlace(const std::wstring& source, const std::wstring& target) {
+    ui::FileHandle in = OpenSource(source);
+    TTemporaryFile copy(target + L".tmp");
+    if (!CopyData(in.get(), copy.Handle())) return false;
+    CopyTime(in.get(), copy.Handle());
+    // On the disk before it takes the name, so that a power cut leaves either the
+    // whole file or only the temporary one.
+    if (!FlushFileBuffers(copy.Handle())) return false;
+    return copy.MoveTo(target);
+}
+
+void CopyFolderTree(const std::wstring& source, const std::wstring& target, const TSkippedFile& skipped) {
+    WalkTree(
+        source, target, [](const std::wstring& folder) {
+            if (!FolderExists(folder)) ForceFolders(folder);
+        },
+        [&](const std::wstring& from, const std::wstring& to) {
+            if (!CopyFileW(from.c_str(), to.c_str(), FALSE) && skipped) skipped(to, GetLastError());
+        });
+}
+
+std::vector<std::wstring> FolderTreeTargets(const std::wstring& source, const std::wstring& target) {
+    std::vector<std::wstring> targets;
+    WalkTree(
+        source, target, [](const std::wstring&) {},
+        [&](const std::wstring&, const std::wstring& to) { targets.push_back(to); });
+    return targets;
+}
+
+void RemoveFolderTree(const std::wstring& path) {
+    DWORD attrs = GetFileAttributesW(path.c_str());
+    if (attrs == INVALID_FILE_ATTRIBUTES || !(attrs & FILE_ATTRIBUTE_DIRECTORY)) return;
+    // A link is removed as it stands; what it leads to is not ours.
+    if (!(attrs & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        ForEachEntry(Join(path, L"*"), kHiddenSystemFolder, [&](const WIN32_FIND_DATAW& fd) {
+            if (IsDotEntry(fd.cFileName)) return;
+            std::wstring entry = Join(path, fd.cFileName);
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return RemoveFolderTree(entry);
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+                SetFileAttributesW(entry.c_str(), fd.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+            if (!DeleteFileW(entry.c_str())) ui::RaiseLastOSError(entry);
+        });
+    }
+    if (!RemoveDirectoryW(path.c_str())) ui::RaiseLastOSError(path);
+}
+
+bool FileInUse(const std::wstring& path) {
+    ui::FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr));
+    if (file) return false;
+    DWORD error = GetLastError();
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
 bool ShellCopyFolder(const std::wstring& source, const std::wstring& target) {
@@ -151,7 +263,8 @@ bool ShellCopyFolder(const std::wstring& source, const std::wstring& target) {
     op.wFunc = FO_COPY;
     op.pFrom = from.c_str();
     op.pTo = to.c_str();
-    op.fFlags = FOF_FILESONLY;
+    // No files-only flag: Windows ignores it for a folder, and the subfolders of a
+    // driver package (i386, amd64) belong to the copy.
     return SHFileOperationW(&op) == 0;
 }
 

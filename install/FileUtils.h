@@ -2,6 +2,7 @@
 // File, folder and process operations of the installation. Each says how it reports
 // failure: a result, a raised error, or silence.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,12 +26,32 @@ void ListSubfolders(const std::wstring& folder, std::vector<std::wstring>& list)
 // false when copying the data or the time failed (the partial target stays).
 bool CopyFileKeepDate(const std::wstring& source, const std::wstring& target);
 
-// Copies the plain files of `source`, then its subfolders, depth first, into
-// `target` (both without a trailing backslash). Silent: what cannot be copied is
-// skipped. Hidden and system subfolders, and folders that are links, are not entered.
-void CopyFolderTree(const std::wstring& source, const std::wstring& target);
+// Copies the file as CopyFileKeepDate does, first under the name target + ".tmp",
+// flushed to the disk, then renamed to `target`, which is never replaced. So the
+// target is either the whole copy or absent. Raises as CopyFileKeepDate; false, with
+// the system's last error, when any later step failed, and then no temporary file
+// is left.
+bool CopyFileIntoPlace(const std::wstring& source, const std::wstring& target);
 
-// The folder's files copied by the shell, with its own progress window and
+// A file that a tree copy skipped: its target path and the system's error code.
+using TSkippedFile = std::function<void(const std::wstring& target, unsigned long error)>;
+
+// Copies the plain files of `source`, then its subfolders, depth first, into
+// `target`. What cannot be copied is skipped and told to `skipped`. Hidden and
+// system subfolders, and folders that are links, are not entered.
+void CopyFolderTree(const std::wstring& source, const std::wstring& target, const TSkippedFile& skipped = {});
+// The target path of every file that CopyFolderTree would copy.
+std::vector<std::wstring> FolderTreeTargets(const std::wstring& source, const std::wstring& target);
+
+// Removes the folder with everything in it, hidden and read-only files included;
+// links inside are removed, not followed. Nothing when there is no such folder.
+// Raises, naming the file or folder, when something cannot be removed.
+void RemoveFolderTree(const std::wstring& path);
+
+// True when another program holds the file open so that it cannot be written.
+bool FileInUse(const std::wstring& path);
+
+// The folder with its subfolders copied by the shell, with its own progress window and
 // questions; true when the shell reports success.
 bool ShellCopyFolder(const std::wstring& source, const std::wstring& target);
 

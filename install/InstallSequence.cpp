@@ -11,6 +11,7 @@
 #include "install/ReleaseInfo.h"
 #include "ui/Exception.h"
 #include "winint/FontSize.h"
+#include "winint/RestartManager.h"
 #include "winint/Shortcut.h"
 
 namespace {
@@ -85,11 +86,11 @@ private:
     // Steps 5 to 15: the copies, under the close lock.
     bool CopyFiles() {
         TBusyScope busy(w_);
+        if (!NoFileInUse()) return false;
         SeedSettingsFiles();
         if (!CreateDatabaseFolder()) return false;
-        if (!Copy({L"RKDB.FDB"}, S + L"DTAfb\\", T + L"DTAfb\\", true)) return false;
-        const auto& server = w_.ServerListIndex() == 0 ? kServerFilesWindows7 : kServerFilesWindowsXP;
-        if (!Copy(server, S + L"Firebird\\", T, true)) return false;
+        if (!CopyDatabase()) return false;
+        if (!Copy(ServerFiles(), S + L"Firebird\\", T, true)) return false;
         if (!FolderExists(T + L"intl\\")) CreateFolder(T + L"intl\\");
         if (!Copy(kCharacterSets, S + L"Firebird\\" + L"intl\\", T + L"intl\\", true)) return false;
         if (!FolderExists(T + L"udf\\")) CreateFolder(T + L"udf\\");
@@ -97,6 +98,33 @@ private:
         Copy(kProductFunctions, S + L"UDF\\", T + L"udf\\", false);
         WriteLastNumFile(T);
         if (geliant_) WriteEditionSettings(T);
+        return true;
+    }
+
+    const std::vector<const wchar_t*>& ServerFiles() {
+        return w_.ServerListIndex() == 0 ? kServerFilesWindows7 : kServerFilesWindowsXP;
+    }
+
+    // Before anything is copied: a file that the run would replace while the suite or
+    // its database server has it open would leave old and new server files mixed.
+    bool NoFileInUse() {
+        std::vector<std::wstring> replaced;
+        auto add = [&](const std::vector<const wchar_t*>& names, const std::wstring& folder) {
+            for (const wchar_t* name : names) replaced.push_back(folder + name);
+        };
+        add(ServerFiles(), T);
+        add(kCharacterSets, T + L"intl\\");
+        add(kServerFunctions, T + L"udf\\");
+        add(kProductFunctions, T + L"udf\\");
+        for (std::wstring& file : FolderTreeTargets(S + L"Updater", T)) replaced.push_back(std::move(file));
+        for (const std::wstring& file : replaced) {
+            if (!FileInUse(file)) continue;
+            std::wstring programs;
+            for (const std::wstring& name : ProgramsUsingFile(file)) programs += (programs.empty() ? L"" : L", ") + name;
+            Fail(L"Файл " + file + L" занят другой программой" + (programs.empty() ? L"" : L" (" + programs + L")") +
+                 L". Закройте её и запустите установку снова.");
+            return false;
+        }
         return true;
     }
 
@@ -121,18 +149,36 @@ private:
         return true;
     }
 
+    // Step 8. The clinic's database is never replaced; a new one arrives whole or
+    // not at all.
+    bool CopyDatabase() {
+        std::wstring folder = T + L"DTAfb\\";
+        // What a run cut short (a power cut mid-copy) left behind is no database.
+        DeleteFileW((folder + L"RKDB.FDB.tmp").c_str());
+        if (FileExists(folder + L"RKDB.FDB")) {
+            w_.AddLogLine(L"Файл RKDB.FDB уже есть, оставлен без изменений");
+            w_.ProcessMessages();
+            return true;
+        }
+        return CopyStep(L"RKDB.FDB", S + L"DTAfb\\", folder, CopyFileIntoPlace);
+    }
+
     // The copy step for each name; a false result marks the line and either stops
     // the list or goes on with the next name.
     bool Copy(const std::vector<const wchar_t*>& names, const std::wstring& from, const std::wstring& to,
               bool stopOnFailure) {
-        for (const wchar_t* name : names) {
-            int line = w_.AddLogLine(L"Копирование файла " + std::wstring(name) + L"....");
-            w_.ProcessMessages();
-            bool copied = CopyFileKeepDate(from + name, to + name);
-            w_.SetLogLine(line, w_.LogLine(line) + (copied ? kDone : kFailed));
-            if (!copied && stopOnFailure) return false;
-        }
+        for (const wchar_t* name : names)
+            if (!CopyStep(name, from, to, CopyFileKeepDate) && stopOnFailure) return false;
         return true;
+    }
+
+    bool CopyStep(const std::wstring& name, const std::wstring& from, const std::wstring& to,
+                  bool (*copy)(const std::wstring&, const std::wstring&)) {
+        int line = w_.AddLogLine(L"Копирование файла " + name + L"....");
+        w_.ProcessMessages();
+        bool copied = copy(from + name, to + name);
+        w_.SetLogLine(line, w_.LogLine(line) + (copied ? kDone : kFailed));
+        return copied;
     }
 
     // Step 16: a font that cannot be installed does not stop the installation.
@@ -146,7 +192,13 @@ private:
     // Step 17.
     void InstallDriver() {
         if (!w_.DriverChecked() || !w_.Confirm(L"Подключите интерфейсный блок и нажмите \"Yes\"?")) return;
-        if (FolderExists(S + L"FTDIDriverInstall")) ShellCopyFolder(S + L"FTDIDriverInstall", T + L"FTDIDriverInstall");
+        if (FolderExists(S + L"FTDIDriverInstall")) {
+            // The medium's driver package replaces the installed one as a whole: the
+            // driver installer installs every package it finds beside it, so nothing
+            // of an older version may stay, and the shell asks nothing.
+            RemoveFolderTree(T + L"FTDIDriverInstall");
+            ShellCopyFolder(S + L"FTDIDriverInstall", T + L"FTDIDriverInstall");
+        }
         w_.AddLogLine(L"Началась установка драйверов устройства...");
         w_.RepaintLog();
         // The target folder may hold blanks: the program path is quoted.
@@ -157,14 +209,22 @@ private:
     // Step 18.
     void CopyBackupReleases() {
         if (!FolderExists(T + L"Backup\\")) CreateFolder(T + L"backup\\");
-        CopyFolderTree(S + L"backup", T + L"backup");
+        CopyFolderTree(S + L"backup", T + L"backup", LogSkippedFile());
     }
 
     // Step 19: the updater's files go into the target folder itself.
     void CopyUpdater() {
-        CopyFolderTree(S + L"Updater", T);
+        CopyFolderTree(S + L"Updater", T, LogSkippedFile());
         SetReadOnly(T + L"ReleaseInfo", false);
         SetReadOnly(T + L"Updater.exe.cfg", false);
+    }
+
+    // A release copied with a file missing (a scratched medium) is seen in the log
+    // before its script runs.
+    TSkippedFile LogSkippedFile() {
+        return [this](const std::wstring& file, unsigned long error) {
+            w_.AddLogLine(L"Файл " + file + L" не скопирован: " + ui::SystemErrorMessage(error));
+        };
     }
 
     // Step 21.

@@ -54,6 +54,28 @@ void RegisterFont(const std::wstring& valueName, const std::wstring& fileName) {
     RegFlushKey(key.get());
 }
 
+// The font file in the fonts folder whole or not at all: 0, or the system's error
+// when it could not be written there.
+unsigned long PlaceFontFile(const std::wstring& source, const std::wstring& target) {
+    try {
+        if (CopyFileIntoPlace(source, target)) return ERROR_SUCCESS;
+        DWORD error = GetLastError();
+        return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+    } catch (const ui::EOSError& e) {
+        return e.ErrorCode;
+    }
+}
+
+// Every top-level window is told, each given a moment: one program on the PC that
+// has stopped answering must not hold the installation.
+void AnnounceFontChange() {
+    SendMessageTimeoutW(HWND_BROADCAST, WM_FONTCHANGE, 0, 0, SMTO_ABORTIFHUNG, 300, nullptr);
+}
+
+void Log(const TFontInstall& job, const std::wstring& line) {
+    if (job.Log) job.Log(line);
+}
+
 }  // namespace
 
 std::wstring GetWindowsFolder() {
@@ -74,22 +96,27 @@ std::wstring GetFontResourceName(const std::wstring& file) {
 }
 
 void InstallFont(const TFontInstall& job, const std::wstring& name) {
-    std::wstring target = job.TargetFolder + name;
+    std::wstring source = job.SourceFolder + name, target = job.TargetFolder + name;
     if (FileExists(target)) return;
-    std::wstring fontName = GetFontResourceName(job.SourceFolder + name);
-    // A file with no name to be read from it is no font (a damaged medium). Copied,
-    // it would sit in the fonts folder as if installed and keep a sound copy out for good.
-    if (fontName.empty() && FileExists(job.SourceFolder + name)) {
-        if (job.Log) job.Log(L"Шрифт " + name + L" повреждён и не установлен");
+    std::wstring fontName = GetFontResourceName(source);
+    if (fontName.empty()) {
+        // A missing file ends the run, as a file that cannot be opened does.
+        if (!FileExists(source)) throw ui::EOSError(ERROR_FILE_NOT_FOUND, source);
+        // A file with no name to be read from it is no font (a damaged medium). Copied,
+        // it would sit in the fonts folder as if installed and keep a sound copy out for good.
+        Log(job, L"Шрифт " + name + L" повреждён и не установлен");
         return;
     }
-    CopyFileKeepDate(job.SourceFolder + name, target);
+    if (unsigned long error = PlaceFontFile(source, target)) {
+        Log(job, L"Шрифт " + name + L" не установлен: " + ui::SystemErrorMessage(error));
+        return;
+    }
     RegisterFont(fontName + L" (TrueType)", name);
     AddFontResourceW(target.c_str());
-    SendMessageW(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
+    AnnounceFontChange();
     RemoveFontResourceW(target.c_str());
-    SendMessageW(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
-    if (job.Log) job.Log(L"Шрифт <" + fontName + L"> уcтановлен");
+    AnnounceFontChange();
+    Log(job, L"Шрифт <" + fontName + L"> уcтановлен");
 }
 
 void InstallFonts(const TFontInstall& job) {

@@ -15,8 +15,10 @@ struct TFontInstall {
 
 // Each of the seven fonts in their order; an error raised by one ends the run.
 void InstallFonts(const TFontInstall& job);
-// One font: nothing when the target file exists; else copied, registered, announced
-// and logged. Raises when the source cannot be read or the value cannot be written.
+// One font: nothing when the target file exists; else copied whole (under a
+// temporary name first), registered, announced and logged. A damaged file or a copy
+// that fails is logged and leaves nothing behind. Raises when the source is missing
+// or the value cannot be written.
 void InstallFont(const TFontInstall& job, const std::wstring& name);
 
 // The font's name as the system reports it, or as its own name table gives it when

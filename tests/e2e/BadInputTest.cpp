@@ -2,46 +2,12 @@
 // medium, bad documents and badly named release folders. Every run must end in the
 // program's own message or log mark, leave every file that was there before as it
 // was, and keep the window answering.
-#include <map>
-
 #include "InstallRobot.h"
+#include "ui/Exception.h"
 
 using namespace testing_support;
 
 namespace {
-
-struct TFileState {
-    std::string Bytes;
-    DWORD Attributes;
-    bool operator==(const TFileState&) const = default;
-};
-using TSnapshot = std::map<std::wstring, TFileState>;
-
-// Every file under the folder with its bytes and attributes; links are not followed.
-void Snap(const std::wstring& folder, TSnapshot& files) {
-    WIN32_FIND_DATAW fd;
-    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &fd);
-    if (find == INVALID_HANDLE_VALUE) return;
-    do {
-        std::wstring name = fd.cFileName, path = folder + name;
-        if (name == L"." || name == L"..") continue;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-            files[path] = {"(link)", fd.dwFileAttributes};
-        } else if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            files[path] = {"(folder)", fd.dwFileAttributes};
-            Snap(path + L"\\", files);
-        } else {
-            files[path] = {ReadBytes(path), fd.dwFileAttributes};
-        }
-    } while (FindNextFileW(find, &fd));
-    FindClose(find);
-}
-
-TSnapshot Snapshot(const std::wstring& folder) {
-    TSnapshot files;
-    Snap(folder, files);
-    return files;
-}
 
 // A deterministic megabyte of bytes that no ini reader expects.
 std::string Garbage(size_t size) {
@@ -73,7 +39,7 @@ protected:
         EXPECT_EQ(Snapshot(dist), before) << "the medium was changed";
         TSnapshot now = Snapshot(target);
         for (const auto& [path, state] : targetBefore) {
-            if (std::find(rewritten.begin(), rewritten.end(), path) != rewritten.end()) continue;
+            if (std::find(rewritten.begin(), rewritten.end(), target + path) != rewritten.end()) continue;
             auto at = now.find(path);
             EXPECT_TRUE(at != now.end() && at->second == state) << Utf8(path) << " was changed or lost";
         }
@@ -178,7 +144,7 @@ TEST_F(BadInput, TargetFolderWithTheReadOnlyAttributeIsInstalledInto) {
 TEST_F(BadInput, ReadOnlyMediumInstallsTheDatabaseAndTheUpdaterFilesWritable) {
     Prepare({}, [&] {
         for (const auto& [path, state] : Snapshot(dist))
-            SetFileAttributesW(path.c_str(), state.Attributes | FILE_ATTRIBUTE_READONLY);
+            SetFileAttributesW((dist + path).c_str(), state.Attributes | FILE_ATTRIBUTE_READONLY);
     });
     Install();
     ASSERT_TRUE(WaitFontSizePage());
@@ -287,6 +253,43 @@ TEST_F(BadInput, SettingsFileOfGarbageGetsTheInstallersKeys) {
     std::string settings = ReadBytes(target + L"Settings\\holter.ini");
     EXPECT_NE(settings.find("[options]\r\nFilterType=0\r\nHardwareType=1\r\n"), std::string::npos);
     ExpectIntact({target + L"Settings\\holter.ini"});
+}
+
+// Files in use and files that cannot be read.
+
+TEST_F(BadInput, ServerFileInUseStopsTheRunBeforeAnythingIsCopied) {
+    MakeFolders(target);
+    WriteBytes(target + L"fbclient.Dll", "the running server's library");
+    Prepare();
+    {
+        HeldFile server(target + L"fbclient.Dll");
+        Install();
+        ExpectBox(L"Файл " + target + L"fbclient.Dll занят другой программой",
+                  L"Закройте её и запустите установку снова.");
+    }
+    std::vector<std::wstring> log = Log();
+    ASSERT_EQ(log.size(), 1u) << "nothing but the line";
+    EXPECT_TRUE(log[0].starts_with(L"Файл " + target + L"fbclient.Dll занят другой программой")) << Utf8(log[0]);
+    EXPECT_FALSE(IsFolder(target + L"DTAfb"));
+    EXPECT_FALSE(IsFile(target + L"aliases.conf"));
+    ExpectIntact();
+    ExpectStoppedAndClosable();
+}
+
+TEST_F(BadInput, BackupFileThatCannotBeReadIsLoggedAndTheRunGoesOn) {
+    Prepare({}, [&] { WriteBytes(dist + L"backup\\R120615\\data.bin", "a scratched sector"); });
+    {
+        HeldFile unreadable(dist + L"backup\\R120615\\data.bin");
+        Install();
+        ASSERT_TRUE(WaitFontSizePage());
+    }
+    EXPECT_TRUE(LogHas(L"Файл " + target + L"backup\\R120615\\data.bin не скопирован: " +
+                       ui::SystemErrorMessage(ERROR_SHARING_VIOLATION)));
+    EXPECT_FALSE(IsFile(target + L"backup\\R120615\\data.bin"));
+    EXPECT_TRUE(IsFile(target + L"backup\\R120615\\Ritmikon.exe"));
+    EXPECT_TRUE(IsFile(target + L"backup\\R120615\\installed.txt")) << "the release script ran";
+    EXPECT_TRUE(IsFile(LinkPath()));
+    ExpectIntact();
 }
 
 // Release folders.

@@ -148,7 +148,7 @@ TEST_F(InstallRun, SecondRunKeepsTheSeededFilesAndTheOtherSettings) {
     EXPECT_EQ(ReadBytes(target + L"Settings\\uca.nsi"), changed);
     EXPECT_EQ(ReadBytes(target + L"Settings\\lastnum.dta"), lastnum);
     EXPECT_EQ(ReadBytes(target + L"Settings\\holter.ini"), "[options]\r\nFilterType=0\r\nHardwareType=1\r\n\r\n");
-    EXPECT_EQ(Log().at(1), L"Копирование файла RKDB.FDB....Завершено") << "DTAfb\\ exists: no folder line";
+    EXPECT_EQ(Log().at(1), L"Файл RKDB.FDB уже есть, оставлен без изменений") << "DTAfb\\ exists: no folder line";
 }
 
 TEST_F(InstallRun, MissingDatabaseEndsWithTheOpenError) {
@@ -170,10 +170,12 @@ TEST_F(InstallRun, MissingDatabaseEndsWithTheOpenError) {
     EXPECT_TRUE(process.WaitExit(10000)) << "closing is allowed again";
 }
 
-// The disk-full targets are made by the build: a file there is a link to /dev/full.
-TEST_F(InstallRun, DatabaseCopyFailingForWantOfSpaceStopsBeforeTheServerFiles) {
-    Layout();
-    target = BuildFolder() + L"fixtures\\disk-full\\database\\";
+TEST_F(InstallRun, DatabaseCopyFailingForWantOfSpaceLeavesNoDatabaseAndStops) {
+    TDistributionOptions options;
+    options.DatabaseBytes = int64_t{16} << 20;  // twice the small disk
+    Layout(options);
+    TempFolder disk(L"h", SmallDisk());
+    target = disk / L"Holter\\";
     BeginInstall([&] { UncheckDriver(); });
     ASSERT_TRUE(robot::WaitFor([&] {
         auto log = Log();
@@ -181,6 +183,7 @@ TEST_F(InstallRun, DatabaseCopyFailingForWantOfSpaceStopsBeforeTheServerFiles) {
     }, 30000));
     Sleep(500);
     EXPECT_EQ(Log().back(), CopyLine(L"RKDB.FDB", L"ОШИБКА!!!"));
+    EXPECT_EQ(Snapshot(target + L"DTAfb\\"), TSnapshot{}) << "neither the database nor its temporary file";
     EXPECT_FALSE(IsFile(target + L"aliases.conf"));
     EXPECT_FALSE(robot::IsEnabled(Control(L"BtnExit")));
     EXPECT_EQ(robot::FindTopWindow(process.Id(), L"#32770"), nullptr);
@@ -188,9 +191,69 @@ TEST_F(InstallRun, DatabaseCopyFailingForWantOfSpaceStopsBeforeTheServerFiles) {
     EXPECT_TRUE(process.WaitExit(10000)) << "closing is allowed again";
 }
 
+TEST_F(InstallRun, InstallationKilledDuringTheDatabaseCopyEndsAsAnUninterruptedOneWhenRunAgain) {
+    TDistributionOptions options;
+    options.DatabaseBytes = int64_t{256} << 20;
+    Layout(options);
+    BeginInstall([&] { UncheckDriver(); });
+    std::wstring temporary = target + L"DTAfb\\RKDB.FDB.tmp";
+    ASSERT_TRUE(robot::WaitFor([&] { return IsFile(temporary); }, 30000));
+    TerminateProcess(process.Handle(), 1);  // a power cut mid-copy
+    ASSERT_TRUE(process.WaitExit(10000));
+    ASSERT_TRUE(IsFile(temporary));
+    ASSERT_FALSE(IsFile(target + L"DTAfb\\RKDB.FDB"));
+
+    BeginInstall([&] { UncheckDriver(); });
+    ASSERT_TRUE(WaitFontSizePage());
+    TSnapshot resumed = Snapshot(target);
+    process = robot::Process();
+    target = root / L"Uninterrupted\\";
+    BeginInstall([&] { UncheckDriver(); });
+    ASSERT_TRUE(WaitFontSizePage());
+    TSnapshot whole = Snapshot(target);
+    // The date of the counter file and the folder that the release script notes differ.
+    for (const wchar_t* varying : {L"Settings\\lastnum.dta", L"backup\\R120615\\installed.txt"}) {
+        ASSERT_TRUE(resumed.count(varying) && whole.count(varying)) << Utf8(varying);
+        resumed[varying].Bytes = whole[varying].Bytes = "";
+    }
+    EXPECT_EQ(resumed, whole);
+}
+
+TEST_F(InstallRun, InstallingAgainKeepsTheDatabaseAndReplacesTheDriverFolder) {
+    Layout();
+    BeginInstall();
+    AnswerDriver(IDYES);
+    ASSERT_TRUE(WaitFontSizePage());
+    process = robot::Process();
+    std::string records = ReadBytes(target + L"DTAfb\\RKDB.FDB") + "years of patient records";
+    WriteBytes(target + L"DTAfb\\RKDB.FDB", records);
+    WriteBytes(target + L"FTDIDriverInstall\\old.inf", "an older driver package");
+    // A newer medium: another driver installer, and a package for 64-bit Windows.
+    std::wstring driver = dist + L"FTDIDriverInstall\\";
+    WriteBytes(driver + L"FTDIDriverInstall.exe", ReadBytes(driver + L"FTDIDriverInstall.exe") + "newer");
+    MakeFolders(driver + L"amd64\\");
+    WriteBytes(driver + L"amd64\\ftdibus.sys", "64-bit driver");
+
+    BeginInstall();
+    AnswerDriver(IDYES);
+    ASSERT_TRUE(WaitFontSizePage());
+    EXPECT_EQ(ReadBytes(target + L"DTAfb\\RKDB.FDB"), records);
+    std::vector<std::wstring> log = Log();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[1], L"Файл RKDB.FDB уже есть, оставлен без изменений");
+    EXPECT_EQ(log.back(), L"Установка драйверов устройства завершена");
+
+    TSnapshot installed = Snapshot(target + L"FTDIDriverInstall\\");
+    std::string trace = installed[L"probe-trace.txt"].Bytes;
+    EXPECT_NE(trace.find("cmdline="), std::string::npos) << "the medium's driver installer ran";
+    EXPECT_EQ(trace.find("cmdline="), trace.rfind("cmdline=")) << "once, in the new folder: " << trace;
+    installed.erase(L"probe-trace.txt");
+    EXPECT_EQ(installed, Snapshot(driver)) << "the installed driver folder is the medium's";
+}
+
 TEST_F(InstallRun, ProductLibraryThatFailsIsMarkedAndTheNextIsCopied) {
     Layout();
-    target = BuildFolder() + L"fixtures\\disk-full\\library\\";
+    target = BuildFolder() + L"fixtures\\disk-full\\";
     BeginInstall([&] { UncheckDriver(); });
     ASSERT_TRUE(WaitFontSizePage());
     std::vector<std::wstring> log = Log();

@@ -20,12 +20,10 @@ std::string Utf8(const std::wstring& text) {
     return s;
 }
 
-TempFolder::TempFolder(const std::wstring& tag) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
+TempFolder::TempFolder(const std::wstring& tag, const std::wstring& parent) {
     static unsigned counter = 0;
     for (;;) {
-        path_ = std::wstring(temp) + tag + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+        path_ = parent + tag + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                 std::to_wstring(++counter) + L"\\";
         if (CreateDirectoryW(path_.c_str(), nullptr)) break;
         if (GetLastError() != ERROR_ALREADY_EXISTS) Fail(L"CreateDirectory " + path_);
@@ -52,6 +50,44 @@ std::wstring SystemFolder() {
     UINT n = GetSystemDirectoryW(path, MAX_PATH);
     return std::wstring(path, n) + L"\\";
 }
+
+namespace {
+
+void Snap(const std::wstring& root, const std::wstring& under, TSnapshot& files) {
+    WIN32_FIND_DATAW fd;
+    HANDLE find = FindFirstFileW((root + under + L"*").c_str(), &fd);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        std::wstring name = fd.cFileName, path = under + name;
+        if (name == L"." || name == L"..") continue;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            files[path] = {"(link)", fd.dwFileAttributes};
+        } else if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            files[path] = {"(folder)", fd.dwFileAttributes};
+            Snap(root, path + L"\\", files);
+        } else {
+            files[path] = {ReadBytes(root + path), fd.dwFileAttributes};
+        }
+    } while (FindNextFileW(find, &fd));
+    FindClose(find);
+}
+
+}  // namespace
+
+TSnapshot Snapshot(const std::wstring& folder) {
+    TSnapshot files;
+    Snap(folder, L"", files);
+    return files;
+}
+
+HeldFile::HeldFile(const std::wstring& path)
+    : file_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
+    if (file_ == INVALID_HANDLE_VALUE) Fail(L"open " + path);
+}
+
+HeldFile::~HeldFile() { CloseHandle(file_); }
+
+std::wstring SmallDisk() { return L"S:\\"; }
 
 std::wstring TempPath() {
     wchar_t path[MAX_PATH];

@@ -3,16 +3,19 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace testing_support {
 
-// A fresh folder under the temporary folder, removed with everything in it at the
-// end of the test. Path() ends with a backslash.
+std::wstring TempPath();
+
+// A fresh folder under the temporary folder (or another parent), removed with
+// everything in it at the end of the test. Path() ends with a backslash.
 class TempFolder {
 public:
-    explicit TempFolder(const std::wstring& tag = L"t");
+    explicit TempFolder(const std::wstring& tag = L"t", const std::wstring& parent = TempPath());
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder();
@@ -28,9 +31,11 @@ std::wstring BinFolder();
 // The build folder (the parent of build\bin\), with a trailing backslash.
 std::wstring BuildFolder();
 
-// The system folder and the temporary folder, each with a trailing backslash.
+// The system folder, with a trailing backslash.
 std::wstring SystemFolder();
-std::wstring TempPath();
+// The root of a disk of 8 MiB that really fills up (drive S:, which scripts/test
+// mounts for the run).
+std::wstring SmallDisk();
 
 void RemoveTree(const std::wstring& path);
 void MakeFolders(const std::wstring& path);
@@ -41,6 +46,30 @@ std::string ReadBytes(const std::wstring& path);
 void CopyFileTo(const std::wstring& from, const std::wstring& to);
 
 std::string Utf8(const std::wstring& text);
+
+// Holds a file open and shares nothing, as a program that uses it does, until the
+// object goes.
+class HeldFile {
+public:
+    explicit HeldFile(const std::wstring& path);
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    ~HeldFile();
+
+private:
+    HANDLE file_;
+};
+
+// What a tree holds: each file and folder by its path under the tree's folder, with
+// its bytes ("(folder)", "(link)") and attributes. Links are not followed.
+struct TFileState {
+    std::string Bytes;
+    DWORD Attributes;
+    bool operator==(const TFileState&) const = default;
+};
+using TSnapshot = std::map<std::wstring, TFileState>;
+// `folder` ends with a backslash.
+TSnapshot Snapshot(const std::wstring& folder);
 
 // A shell link read back through the link object (COM must be initialised).
 struct TLinkInfo {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "Fixtures.h"
+#include "Robot.h"
 #include "TestSupport.h"
 #include "ui/Exception.h"
 #include "winint/Fonts.h"
@@ -110,4 +111,28 @@ TEST_F(FontRun, DamagedFontFilesAreNeitherCopiedNorRegisteredAndTheRunGoesOn) {
     EXPECT_EQ(log[2], L"Шрифт COUR.TTF повреждён и не установлен");
     EXPECT_EQ(log[6], L"Шрифт <DejaVu Sans Condensed> уcтановлен");
     EXPECT_EQ(ReadBytes(job.TargetFolder + L"TIMES.TTF"), ReadBytes(job.SourceFolder + L"TIMES.TTF"));
+}
+
+TEST_F(FontRun, ACopyFailingForWantOfSpaceLeavesNothingAndTheNextFontIsInstalled) {
+    TempFolder disk(L"fonts", SmallDisk());
+    job.TargetFolder = disk.Path();
+    // A sound font, grown past the room on the disk: its name table still reads.
+    WriteBytes(job.SourceFolder + L"ARIAL.TTF", ReadBytes(job.SourceFolder + L"ARIAL.TTF") + std::string(12 << 20, '\0'));
+    InstallFonts(job);
+    ASSERT_EQ(log.size(), 7u);
+    EXPECT_EQ(log[0].rfind(L"Шрифт ARIAL.TTF не установлен: ", 0), 0u) << Utf8(log[0]);
+    EXPECT_GT(log[0].size(), std::wstring(L"Шрифт ARIAL.TTF не установлен: ").size()) << "the system's reason";
+    EXPECT_FALSE(IsFile(disk / L"ARIAL.TTF"));
+    EXPECT_FALSE(IsFile(disk / L"ARIAL.TTF.tmp"));
+    EXPECT_EQ(RegistryValue(L"Liberation Sans (TrueType)"), L"(none)");
+    EXPECT_EQ(log[1], L"Шрифт <Liberation Sans Narrow> уcтановлен");
+    EXPECT_EQ(ReadBytes(disk / L"ARIALN.TTF"), ReadBytes(job.SourceFolder + L"ARIALN.TTF"));
+}
+
+TEST_F(FontRun, TheAnnouncementDoesNotWaitForAProgramThatStoppedAnswering) {
+    robot::Process hung = robot::Launch(BinFolder() + L"HungWindow.exe", tmp.Path());
+    ASSERT_TRUE(robot::WaitFor([] { return FindWindowW(L"HungWindow", nullptr) != nullptr; }));
+    InstallFont(job, L"TAHOMA.TTF");
+    EXPECT_TRUE(hung.Running()) << "the installer waited until the hung program ended";
+    EXPECT_EQ(log, (std::vector<std::wstring>{L"Шрифт <DejaVu Sans> уcтановлен"}));
 }
