@@ -7,13 +7,15 @@
 #include "app/ScreenMonitorManager.h"
 #include "common/RK_Common_Proc.h"
 #include "ui/Application.h"
+#include "ui/SystemLibrary.h"
 #include "wizard/Main.h"
 #include "wizard/WaitRun.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Libraries loaded later come from the system folder only, never from the
-    // distribution medium beside the program.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // distribution medium beside the program. Looked up, not imported: Windows 7
+    // without its later updates has no such function and would not start the program.
+    ui::FenceLibrarySearch(ui::LookUpSetDefaultDllDirectories());
 
     // The shared units start first, in their fixed order: settings, then labels.
     StartSharedUnits(ProgramFolder());

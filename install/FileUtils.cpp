@@ -268,10 +268,15 @@ bool ShellCopyFolder(const std::wstring& source, const std::wstring& target) {
     return SHFileOperationW(&op) == 0;
 }
 
+namespace {
+
+// The path in double quotes when it holds a blank and is not quoted yet.
 std::wstring QuotedPath(const std::wstring& path) {
     if (path.find(L' ') == std::wstring::npos || (!path.empty() && path.front() == L'"')) return path;
     return L"\"" + path + L"\"";
 }
+
+}  // namespace
 
 std::wstring RunAndWaitCommandLine(const std::wstring& program, const std::wstring& arguments) {
     return QuotedPath(program) + L" " + arguments;
@@ -295,13 +300,23 @@ uint32_t RunAndWait(const std::wstring& program, const std::wstring& arguments, 
     return ExitCodeOf(process.get());
 }
 
-int64_t RunProgram(const std::wstring& commandLine, uint16_t showWindow, bool wait) {
-    if (commandLine.size() > 255) return -1;
-    ui::Handle process = StartProcess(commandLine, nullptr, showWindow);
-    if (!process) return -1;
-    if (!wait) return 0;
-    WaitForSingleObject(process.get(), INFINITE);
-    return ExitCodeOf(process.get());
+unsigned long RunThroughShell(const std::wstring& program, int showWindow) {
+    wchar_t folder[MAX_PATH];
+    DWORD n = GetCurrentDirectoryW(MAX_PATH, folder);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    // No box of the shell's own: the caller reports a failed start.
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    info.lpFile = program.c_str();
+    info.lpDirectory = n != 0 && n < MAX_PATH ? folder : nullptr;
+    info.nShow = showWindow;
+    if (!ShellExecuteExW(&info)) {
+        DWORD error = GetLastError();
+        return error != ERROR_SUCCESS ? error : ERROR_FILE_NOT_FOUND;
+    }
+    ui::Handle process(info.hProcess);
+    if (process) WaitForSingleObject(process.get(), INFINITE);
+    return ERROR_SUCCESS;
 }
 
 void SetReadOnly(const std::wstring& path, bool readOnly) {

@@ -62,12 +62,11 @@ std::wstring RunAndWaitCommandLine(const std::wstring& program, const std::wstri
 // returns its exit code. A failed start, a command line over 511 characters or a
 // failed wait raises.
 uint32_t RunAndWait(const std::wstring& program, const std::wstring& arguments, uint16_t showWindow);
-// Starts the command line in the current folder; with `wait`, returns the exit code
-// once it ends, else 0. -1 when it cannot be started or is over 255 characters.
-int64_t RunProgram(const std::wstring& commandLine, uint16_t showWindow, bool wait);
+// Starts the program through the shell, so that Windows can ask for elevation when
+// the program's manifest wants it, in the current folder, and waits for it to end.
+// 0 once it has run, else the system's error for a start that failed (a missing
+// file, elevation declined); its exit code is not read.
+unsigned long RunThroughShell(const std::wstring& program, int showWindow);
 
 // Sets or clears the read-only attribute, every other attribute kept. Silent.
 void SetReadOnly(const std::wstring& path, bool readOnly);
-
-// The path in double quotes when it holds a blank and is not quoted yet.
-std::wstring QuotedPath(const std::wstring& path);

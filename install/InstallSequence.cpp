@@ -201,9 +201,12 @@ private:
         }
         w_.AddLogLine(L"Началась установка драйверов устройства...");
         w_.RepaintLog();
-        // The target folder may hold blanks: the program path is quoted.
-        RunProgram(QuotedPath(T + L"FTDIDriverInstall\\FTDIDriverInstall.exe"), SW_HIDE, true);
-        w_.AddLogLine(L"Установка драйверов устройства завершена");
+        // The recorder's driver installer asks for administrator rights in its
+        // manifest: only the shell's start lets Windows ask the user for them.
+        if (unsigned long error = RunThroughShell(T + L"FTDIDriverInstall\\FTDIDriverInstall.exe", SW_HIDE))
+            w_.AddLogLine(L"Установщик драйверов устройства не запущен: " + ui::SystemErrorMessage(error));
+        else
+            w_.AddLogLine(L"Установка драйверов устройства завершена");
     }
 
     // Step 18.

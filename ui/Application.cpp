@@ -6,6 +6,7 @@
 #include "ui/Exception.h"
 #include "ui/Form.h"
 #include "ui/Screen.h"
+#include "ui/SystemLibrary.h"
 
 namespace ui {
 
@@ -19,7 +20,8 @@ void TApplication::Initialize() {
     comInitialized_ = SUCCEEDED(hr);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
-    LoadLibraryExW(L"msftedit.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // The rich edit class lives in this library: loaded for the life of the process.
+    LoadSystemLibrary(L"msftedit.dll").release();
     Screen();
 }
 

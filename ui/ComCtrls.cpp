@@ -35,7 +35,7 @@ void TRichEdit::LoadRtf(const std::string& rtf) {
     } reader{&rtf};
     EDITSTREAM stream{};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&reader);
-    stream.pfnCallback = [](DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) -> DWORD {
+    stream.pfnCallback = [](DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* got) CALLBACK -> DWORD {
         auto* r = reinterpret_cast<Reader*>(cookie);
         size_t n = std::min(static_cast<size_t>(wanted), r->text->size() - r->at);
         memcpy(buffer, r->text->data() + r->at, n);

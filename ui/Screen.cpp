@@ -15,7 +15,7 @@ TScreen& Screen() {
 TScreen::TScreen() {
     EnumDisplayMonitors(
         nullptr, nullptr,
-        [](HMONITOR, HDC, LPRECT bounds, LPARAM list) -> BOOL {
+        [](HMONITOR, HDC, LPRECT bounds, LPARAM list) CALLBACK -> BOOL {
             reinterpret_cast<std::vector<RECT>*>(list)->push_back(*bounds);
             return TRUE;
         },

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ui/Handle.h"
+#include "ui/SystemLibrary.h"
 
 bool IsSmallFonts() {
     ui::WindowDc screen(nullptr);
@@ -10,9 +11,10 @@ bool IsSmallFonts() {
 }
 
 void SetLargeFontSize() {
-    // From the system folder only: a file of that name beside the program or on the
-    // medium never runs inside the installer.
-    ui::Module setup(LoadLibraryExW(L"syssetup.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    // From the system folder of the program's own word size (under WOW64 the 32-bit
+    // one): a file of that name beside the program or on the medium never runs inside
+    // the installer.
+    ui::Module setup = ui::LoadSystemLibrary(L"syssetup.dll");
     if (!setup) return;
     using ChangeFn = BOOL(WINAPI*)(HWND, LPCWSTR);
     auto change = reinterpret_cast<ChangeFn>(

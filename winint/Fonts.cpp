@@ -47,7 +47,9 @@ std::string ReadFontFile(const std::wstring& file) {
 
 void RegisterFont(const std::wstring& valueName, const std::wstring& fileName) {
     ui::RegKey key;
-    RegOpenKeyExW(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_SET_VALUE, key.put());
+    // The list that Windows' own font loader reads: under WOW64 a 32-bit program
+    // would otherwise write into the 32-bit view, which nobody reads fonts from.
+    RegOpenKeyExW(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, key.put());
     LONG r = RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(fileName.c_str()),
                             static_cast<DWORD>((fileName.size() + 1) * sizeof(wchar_t)));
     if (r != ERROR_SUCCESS) throw ui::EOSError(static_cast<unsigned long>(r), L"HKLM\\" + std::wstring(kFontsKey) + L"\\" + valueName);

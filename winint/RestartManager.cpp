@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <restartmanager.h>
 
-#include "ui/Handle.h"
+#include "ui/SystemLibrary.h"
 
 namespace {
 
@@ -41,8 +41,7 @@ private:
 }  // namespace
 
 std::vector<std::wstring> ProgramsUsingFile(const std::wstring& path) {
-    // From the system folder only, as every library the installer loads itself.
-    ui::Module library(LoadLibraryExW(L"rstrtmgr.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    ui::Module library = ui::LoadSystemLibrary(L"rstrtmgr.dll");
     if (!library) return {};
     auto start = Function<StartSessionFn>(library.get(), "RmStartSession");
     auto add = Function<RegisterResourcesFn>(library.get(), "RmRegisterResources");

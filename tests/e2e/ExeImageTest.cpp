@@ -1,8 +1,11 @@
-// Checks on the built Install.exe file itself: a 64-bit GUI program that needs no
-// DLL of the compiler's, with the manifest the product asks for.
+// Checks on the built Install.exe file itself: a stripped 32-bit GUI program that
+// needs no DLL of the compiler's and imports nothing that Windows 7 SP1 as shipped
+// lacks, with the manifest the product asks for.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 
 #include "TestSupport.h"
 
@@ -11,13 +14,24 @@ namespace {
 using testing_support::BinFolder;
 using testing_support::ReadBytes;
 
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The headers and the import table of a PE file of either word size.
 struct PeImage {
     std::string bytes;
-    const IMAGE_NT_HEADERS64* nt = nullptr;
+    const IMAGE_NT_HEADERS32* nt = nullptr;
 
     explicit PeImage(const std::wstring& path) : bytes(ReadBytes(path)) {
         auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data());
-        nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(bytes.data() + dos->e_lfanew);
+        nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(bytes.data() + dos->e_lfanew);
+    }
+    bool Is64() const { return nt->OptionalHeader.Magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC; }
+    const IMAGE_DATA_DIRECTORY& Directory(int index) const {
+        return Is64() ? reinterpret_cast<const IMAGE_NT_HEADERS64*>(nt)->OptionalHeader.DataDirectory[index]
+                      : nt->OptionalHeader.DataDirectory[index];
     }
 
     // The file offset of a relative virtual address.
@@ -29,28 +43,71 @@ struct PeImage {
         return 0;
     }
 
-    std::vector<std::string> ImportedDlls() const {
-        std::vector<std::string> names;
-        DWORD rva = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-        for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(bytes.data() + Offset(rva)); d->Name; ++d)
-            names.emplace_back(bytes.data() + Offset(d->Name));
-        return names;
+    // Each imported DLL (in lower case) with the functions taken from it by name.
+    std::map<std::string, std::vector<std::string>> Imports() const {
+        std::map<std::string, std::vector<std::string>> imports;
+        DWORD rva = Directory(IMAGE_DIRECTORY_ENTRY_IMPORT).VirtualAddress;
+        for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(bytes.data() + Offset(rva)); d->Name; ++d) {
+            auto& functions = imports[Lower(bytes.data() + Offset(d->Name))];
+            DWORD thunks = d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk;
+            for (size_t at = Offset(thunks);; at += Is64() ? 8 : 4) {
+                uint64_t thunk = Is64() ? *reinterpret_cast<const uint64_t*>(bytes.data() + at)
+                                        : *reinterpret_cast<const uint32_t*>(bytes.data() + at);
+                if (thunk == 0) break;
+                bool byOrdinal = Is64() ? (thunk & IMAGE_ORDINAL_FLAG64) != 0 : (thunk & IMAGE_ORDINAL_FLAG32) != 0;
+                if (!byOrdinal)
+                    functions.emplace_back(
+                        reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(bytes.data() + Offset(static_cast<DWORD>(thunk)))->Name);
+            }
+        }
+        return imports;
     }
 };
 
-TEST(ExeImage, Is64BitGuiProgramWithoutCompilerDlls) {
+TEST(ExeImage, IsAStripped32BitGuiProgramWithoutCompilerDlls) {
     PeImage pe(BinFolder() + L"Install.exe");
     ASSERT_EQ(std::memcmp(&pe.nt->Signature, "PE\0\0", 4), 0);
-    EXPECT_EQ(pe.nt->FileHeader.Machine, IMAGE_FILE_MACHINE_AMD64);
+    EXPECT_EQ(pe.nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
     EXPECT_EQ(pe.nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
-    std::vector<std::string> dlls = pe.ImportedDlls();
-    EXPECT_FALSE(dlls.empty());
-    for (std::string dll : dlls) {
-        for (char& c : dll) c = static_cast<char>(tolower(c));
-        EXPECT_EQ(dll.find("libstdc++"), std::string::npos) << dll;
-        EXPECT_EQ(dll.find("libgcc"), std::string::npos) << dll;
-        EXPECT_EQ(dll.find("libwinpthread"), std::string::npos) << dll;
-        EXPECT_EQ(dll.find("zlib"), std::string::npos) << dll;
+    EXPECT_EQ(pe.nt->FileHeader.PointerToSymbolTable, 0u) << "the symbols were not stripped";
+    auto imports = pe.Imports();
+    EXPECT_FALSE(imports.empty());
+    for (const auto& [dll, functions] : imports)
+        for (const char* compilers : {"libstdc++", "libgcc", "libwinpthread", "zlib"})
+            EXPECT_EQ(dll.find(compilers), std::string::npos) << dll;
+}
+
+// Functions that Windows 7 SP1 without later updates does not have (their minimum
+// supported client is a later Windows, or an update of Windows 7), which a program
+// of this kind could pull in through the headers or the runtime libraries.
+const char* const kNewerThanWindows7[] = {
+    // Windows 8, or Windows 7 only with KB2533623
+    "SetDefaultDllDirectories", "AddDllDirectory", "RemoveDllDirectory",
+    // Windows 8
+    "GetSystemTimePreciseAsFileTime", "CreateFile2", "CopyFile2", "GetOverlappedResultEx", "WaitOnAddress",
+    "WakeByAddressSingle", "WakeByAddressAll", "InitializeSynchronizationBarrier", "EnterSynchronizationBarrier",
+    "DeleteSynchronizationBarrier", "GetCurrentThreadStackLimits", "SetThreadInformation", "GetThreadInformation",
+    "GetProcessMitigationPolicy", "SetProcessMitigationPolicy", "PrefetchVirtualMemory", "GetFirmwareType",
+    "CreateFileMappingFromApp", "MapViewOfFileFromApp", "GetCurrentPackageId", "GetPackageFamilyName",
+    "SetProcessInformation", "GetProcessInformation", "SetCoalescableTimer", "EnableMouseInPointer", "GetPointerInfo",
+    "GetPointerType", "CreateRandomAccessStreamOnFile",
+    // Windows 8.1
+    "GetDpiForMonitor", "SetProcessDpiAwareness", "GetProcessDpiAwareness", "DiscardVirtualMemory",
+    "OfferVirtualMemory", "ReclaimVirtualMemory",
+    // Windows 10
+    "GetDpiForWindow", "GetDpiForSystem", "SetProcessDpiAwarenessContext", "SetThreadDpiAwarenessContext",
+    "GetThreadDpiAwarenessContext", "GetWindowDpiAwarenessContext", "AreDpiAwarenessContextsEqual",
+    "GetSystemMetricsForDpi", "AdjustWindowRectExForDpi", "SystemParametersInfoForDpi", "EnableNonClientDpiScaling",
+    "SetThreadDescription", "GetThreadDescription", "VirtualAlloc2", "MapViewOfFile3", "IsWow64Process2",
+    "CreatePseudoConsole", "GetSystemCpuSetInformation"};
+
+TEST(ExeImage, ImportsNothingThatWindows7AsShippedLacks) {
+    for (const auto& [dll, functions] : PeImage(BinFolder() + L"Install.exe").Imports()) {
+        EXPECT_FALSE(dll.starts_with("api-ms-win-") || dll.starts_with("ext-ms-")) << dll;
+        for (const std::string& function : functions)
+            EXPECT_EQ(std::find(std::begin(kNewerThanWindows7), std::end(kNewerThanWindows7), function),
+                      std::end(kNewerThanWindows7))
+                << dll << "!" << function << " is newer than Windows 7 SP1";
     }
 }
 

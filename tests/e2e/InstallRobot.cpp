@@ -39,8 +39,7 @@ void InstallRun::CleanPrefix() {
     GetWindowsDirectoryW(windows, MAX_PATH);
     for (const wchar_t* file : kFontFiles) DeleteFileW((std::wstring(windows) + L"\\Fonts\\" + file).c_str());
     for (const wchar_t* value : kFontValues)
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts",
-                           (std::wstring(value) + L" (TrueType)").c_str());
+        DeleteFontValue(std::wstring(value) + L" (TrueType)");
     DeleteFileW(LinkPath().c_str());
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
 }

@@ -7,7 +7,7 @@
 
 int wmain() {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = [](HWND w, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+    wc.lpfnWndProc = [](HWND w, UINT msg, WPARAM wp, LPARAM lp) CALLBACK -> LRESULT {
         if (msg == WM_QUERYENDSESSION) {
             testing_support::WriteBytes(testing_support::BuildFolder() + L"restart\\queried.txt",
                                         "asked whether the session may end\r\n");

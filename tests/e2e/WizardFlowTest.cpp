@@ -14,7 +14,7 @@ bool HasTabRow(HWND top) {
     bool found = false;
     EnumChildWindows(
         top,
-        [](HWND w, LPARAM lp) -> BOOL {
+        [](HWND w, LPARAM lp) CALLBACK -> BOOL {
             wchar_t cls[64];
             GetClassNameW(w, cls, 64);
             if (wcscmp(cls, WC_TABCONTROLW) == 0) *reinterpret_cast<bool*>(lp) = true;

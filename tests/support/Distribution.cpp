@@ -69,7 +69,8 @@ void MakeDistribution(const std::wstring& root, const TDistributionOptions& opti
     for (const std::wstring& release : options.Releases) {
         MakeFolders(root + L"backup\\" + release + L"\\");
         WriteBytes(root + L"backup\\" + release + L"\\Install.cmd",
-                   "@echo off\r\nrem Stand-in for the release's own install script.\r\necho %CD%> installed.txt\r\n");
+                   "@echo off\r\nrem Stand-in for the release's own install script.\r\necho %CD%> installed.txt\r\n"
+                   "echo arch=%PROCESSOR_ARCHITECTURE%>> installed.txt\r\n");
         WriteBytes(root + L"backup\\" + release + L"\\Ritmikon.exe", "stand-in for the suite's main program\r\n");
     }
 

@@ -69,7 +69,7 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
 HWND FindTopWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
     struct Query { DWORD pid; const wchar_t* cls; bool visibleOnly; HWND found; } q{pid, className, visibleOnly, nullptr};
     EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
+        [](HWND w, LPARAM lp) CALLBACK -> BOOL {
             auto* q = reinterpret_cast<Query*>(lp);
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
@@ -103,7 +103,7 @@ HWND FindControl(HWND top, const std::wstring& name) {
     struct Query { const std::wstring* name; HWND found; } q{&name, nullptr};
     EnumChildWindows(
         top,
-        [](HWND w, LPARAM lp) -> BOOL {
+        [](HWND w, LPARAM lp) CALLBACK -> BOOL {
             auto* q = reinterpret_cast<Query*>(lp);
             if (ComponentName(w) == *q->name) {
                 q->found = w;
@@ -142,7 +142,7 @@ std::wstring MessageText(HWND box) {
     std::wstring text;
     EnumChildWindows(
         box,
-        [](HWND w, LPARAM lp) -> BOOL {
+        [](HWND w, LPARAM lp) CALLBACK -> BOOL {
             wchar_t cls[32];
             GetClassNameW(w, cls, 32);
             std::wstring t = Text(w);
@@ -193,15 +193,17 @@ std::wstring CurrentFolderOf(HANDLE process) {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic{};
     if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) return {};
-    // x64 layout: PEB.ProcessParameters at 0x20; CurrentDirectory.DosPath at 0x38.
+    // The layout of the robot's own word size, which is the program's: PEB.ProcessParameters
+    // at 0x20 (x64) or 0x10 (x86); CurrentDirectory.DosPath at 0x38 or 0x24.
+    constexpr size_t kParameters = sizeof(void*) == 8 ? 0x20 : 0x10, kCurrentDirectory = sizeof(void*) == 8 ? 0x38 : 0x24;
     auto read = [&](const void* at, void* into, size_t size) {
         SIZE_T done = 0;
         return ReadProcessMemory(process, at, into, size, &done) && done == size;
     };
     void* params = nullptr;
     UNICODE_STRING dir{};
-    if (!read(static_cast<const char*>(static_cast<void*>(basic.PebBaseAddress)) + 0x20, &params, sizeof params) ||
-        !read(static_cast<const char*>(params) + 0x38, &dir, sizeof dir))
+    if (!read(static_cast<const char*>(static_cast<void*>(basic.PebBaseAddress)) + kParameters, &params, sizeof params) ||
+        !read(static_cast<const char*>(params) + kCurrentDirectory, &dir, sizeof dir))
         return {};
     std::wstring path(dir.Length / sizeof(wchar_t), L'\0');
     if (!read(dir.Buffer, path.data(), dir.Length)) return {};

@@ -87,6 +87,28 @@ HeldFile::HeldFile(const std::wstring& path)
 
 HeldFile::~HeldFile() { CloseHandle(file_); }
 
+namespace {
+const wchar_t kFontsKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+}  // namespace
+
+std::wstring FontValue(const std::wstring& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
+        return L"(none)";
+    wchar_t data[MAX_PATH] = L"";
+    DWORD size = sizeof data;
+    LONG r = RegGetValueW(key, nullptr, name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size);
+    RegCloseKey(key);
+    return r == ERROR_SUCCESS ? data : L"(none)";
+}
+
+void DeleteFontValue(const std::wstring& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueW(key, name.c_str());
+    RegCloseKey(key);
+}
+
 std::wstring SmallDisk() { return L"S:\\"; }
 
 std::wstring TempPath() {

@@ -31,6 +31,11 @@ std::wstring BinFolder();
 // The build folder (the parent of build\bin\), with a trailing backslash.
 std::wstring BuildFolder();
 
+// A value of the machine's font list as Windows' own font loader reads it (the
+// 64-bit view under WOW64), or "(none)"; and its removal.
+std::wstring FontValue(const std::wstring& name);
+void DeleteFontValue(const std::wstring& name);
+
 // The system folder, with a trailing backslash.
 std::wstring SystemFolder();
 // The root of a disk of 8 MiB that really fills up (drive S:, which scripts/test

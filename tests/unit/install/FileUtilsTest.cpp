@@ -437,19 +437,21 @@ TEST(RunAndWait, CommandLineOverItsBufferRaisesAndStartsNothing) {
     EXPECT_EQ(RunAndWait(probe, args, SW_HIDE), 0u);
 }
 
-TEST(RunProgram, ReturnsTheExitCodeOrMinusOne) {
+TEST(RunThroughShell, StartsHiddenInTheCurrentFolderAndWaitsForTheEnd) {
     TempFolder tmp;
-    std::wstring probe = PlaceProbe(tmp.Path());
-    EXPECT_EQ(RunProgram(L"\"" + probe + L"\" exit=3", SW_HIDE, true), 3);
+    std::wstring probe = PlaceProbe(tmp / L"with blank\\");
+    EXPECT_EQ(RunThroughShell(probe, SW_HIDE), 0u);
+    ASSERT_TRUE(IsFile(tmp / L"with blank\\probe-trace.txt")) << "the program had ended when the call returned";
+    std::wstring trace = ProbeTrace(tmp / L"with blank\\");
     wchar_t cwd[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, cwd);
-    EXPECT_NE(ProbeTrace(tmp.Path()).find(std::wstring(L"cwd=") + cwd + L"\r\n"), std::wstring::npos)
-        << "runs in the caller's current folder";
-    EXPECT_EQ(RunProgram(L"\"" + (tmp / L"missing.exe") + L"\"", SW_HIDE, true), -1);
-    std::wstring tooLong = L"\"" + probe + L"\" " + std::wstring(256, L'a');
-    DeleteFileW((tmp / L"probe-trace.txt").c_str());
-    EXPECT_EQ(RunProgram(tooLong, SW_HIDE, true), -1);
-    EXPECT_FALSE(IsFile(tmp / L"probe-trace.txt"));
+    EXPECT_NE(trace.find(std::wstring(L"cwd=") + cwd + L"\r\n"), std::wstring::npos) << Utf8(trace);
+    EXPECT_NE(trace.find(L"show=0\r\n"), std::wstring::npos) << Utf8(trace);
+}
+
+TEST(RunThroughShell, AProgramThatCannotBeStartedGivesTheSystemsError) {
+    TempFolder tmp;
+    EXPECT_EQ(RunThroughShell(tmp / L"missing.exe", SW_HIDE), static_cast<unsigned long>(ERROR_FILE_NOT_FOUND));
 }
 
 TEST(SetReadOnly, SetsAndClearsOnlyThatBitAndIgnoresMissingFiles) {

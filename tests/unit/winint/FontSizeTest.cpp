@@ -52,7 +52,7 @@ TEST(SetLargeFontSize, AsksTheSystemSetupLibraryForSize120WithoutOwner) {
     StandInInSystemFolder standIn;
     SetLargeFontSize();
     SetLargeFontSize();
-    EXPECT_EQ(Trace(), L"owner=0000000000000000 size=120\r\nowner=0000000000000000 size=120\r\n");
+    EXPECT_EQ(Trace(), L"owner=0 size=120\r\nowner=0 size=120\r\n");
 }
 
 TEST(SetLargeFontSize, ACopyBesideTheProgramIsNeverLoaded) {

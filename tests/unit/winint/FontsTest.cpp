@@ -13,17 +13,7 @@ using namespace testing_support;
 
 namespace {
 
-const wchar_t* const kFontsKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
-
 std::wstring FixtureFonts() { return BuildFolder() + L"fixtures\\fonts\\"; }
-
-std::wstring RegistryValue(const std::wstring& name) {
-    wchar_t data[MAX_PATH] = L"";
-    DWORD size = sizeof data;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, kFontsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
-        return L"(none)";
-    return data;
-}
 
 // A source folder with the fixture fonts and an empty target; the test prefix's
 // registry values of these fonts are removed before and after.
@@ -38,8 +28,8 @@ protected:
     void TearDown() override { ClearValues(); }
     static void ClearValues() {
         for (auto [file, name] : fixtures::kFixtureNames)
-            RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kFontsKey, (std::wstring(name) + L" (TrueType)").c_str());
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kFontsKey, L" (TrueType)");
+            DeleteFontValue(std::wstring(name) + L" (TrueType)");
+        DeleteFontValue(L" (TrueType)");
     }
 
     TempFolder tmp{L"fonts"};
@@ -68,7 +58,7 @@ TEST_F(FontRun, InstallsAllSevenInOrderWithValuesAndLogLines) {
     std::vector<std::wstring> expectedLog;
     for (auto [file, name] : fixtures::kFixtureNames) {
         EXPECT_EQ(ReadBytes(job.TargetFolder + file), ReadBytes(job.SourceFolder + file)) << Utf8(file);
-        EXPECT_EQ(RegistryValue(std::wstring(name) + L" (TrueType)"), file);
+        EXPECT_EQ(FontValue(std::wstring(name) + L" (TrueType)"), file);
         expectedLog.push_back(L"Шрифт <" + std::wstring(name) + L"> у\x0063тановлен");
     }
     EXPECT_EQ(log, expectedLog);
@@ -80,8 +70,8 @@ TEST_F(FontRun, FontsAlreadyPresentAreLeftAlone) {
     DeleteFileW((job.TargetFolder + L"TAHOMA.TTF").c_str());
     InstallFonts(job);
     EXPECT_EQ(log, (std::vector<std::wstring>{L"Шрифт <DejaVu Sans> уcтановлен"}));
-    EXPECT_EQ(RegistryValue(L"DejaVu Sans (TrueType)"), L"TAHOMA.TTF");
-    EXPECT_EQ(RegistryValue(L"Liberation Sans (TrueType)"), L"(none)");
+    EXPECT_EQ(FontValue(L"DejaVu Sans (TrueType)"), L"TAHOMA.TTF");
+    EXPECT_EQ(FontValue(L"Liberation Sans (TrueType)"), L"(none)");
     EXPECT_EQ(ReadBytes(job.TargetFolder + L"ARIAL.TTF"), "present");
     EXPECT_EQ(ReadBytes(job.TargetFolder + L"VERDANA.TTF"), "present");
     EXPECT_EQ(ReadBytes(job.TargetFolder + L"TAHOMA.TTF"), ReadBytes(job.SourceFolder + L"TAHOMA.TTF"));
@@ -94,7 +84,7 @@ TEST_F(FontRun, MissingSourceEndsTheRunAtThatFont) {
                                               L"Шрифт <Liberation Sans Narrow> уcтановлен"}));
     EXPECT_FALSE(IsFile(job.TargetFolder + L"COUR.TTF"));
     EXPECT_FALSE(IsFile(job.TargetFolder + L"TIMES.TTF"));
-    EXPECT_EQ(RegistryValue(L"Liberation Serif (TrueType)"), L"(none)");
+    EXPECT_EQ(FontValue(L"Liberation Serif (TrueType)"), L"(none)");
 }
 
 TEST_F(FontRun, DamagedFontFilesAreNeitherCopiedNorRegisteredAndTheRunGoesOn) {
@@ -104,7 +94,7 @@ TEST_F(FontRun, DamagedFontFilesAreNeitherCopiedNorRegisteredAndTheRunGoesOn) {
     InstallFonts(job);
     EXPECT_FALSE(IsFile(job.TargetFolder + L"ARIAL.TTF"));
     EXPECT_FALSE(IsFile(job.TargetFolder + L"COUR.TTF"));
-    EXPECT_EQ(RegistryValue(L" (TrueType)"), L"(none)");
+    EXPECT_EQ(FontValue(L" (TrueType)"), L"(none)");
     ASSERT_EQ(log.size(), 7u);
     EXPECT_EQ(log[0], L"Шрифт ARIAL.TTF повреждён и не установлен");
     EXPECT_EQ(log[1], L"Шрифт <Liberation Sans Narrow> уcтановлен");
@@ -124,7 +114,7 @@ TEST_F(FontRun, ACopyFailingForWantOfSpaceLeavesNothingAndTheNextFontIsInstalled
     EXPECT_GT(log[0].size(), std::wstring(L"Шрифт ARIAL.TTF не установлен: ").size()) << "the system's reason";
     EXPECT_FALSE(IsFile(disk / L"ARIAL.TTF"));
     EXPECT_FALSE(IsFile(disk / L"ARIAL.TTF.tmp"));
-    EXPECT_EQ(RegistryValue(L"Liberation Sans (TrueType)"), L"(none)");
+    EXPECT_EQ(FontValue(L"Liberation Sans (TrueType)"), L"(none)");
     EXPECT_EQ(log[1], L"Шрифт <Liberation Sans Narrow> уcтановлен");
     EXPECT_EQ(ReadBytes(disk / L"ARIALN.TTF"), ReadBytes(job.SourceFolder + L"ARIALN.TTF"));
 }

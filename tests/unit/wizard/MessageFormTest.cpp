@@ -131,7 +131,7 @@ TEST_F(Notice, RefusedCountsRaiseAndLeaveNoWindow) {
         HWND left = nullptr;
         EnumThreadWindows(
             GetCurrentThreadId(),
-            [](HWND w, LPARAM lp) -> BOOL {
+            [](HWND w, LPARAM lp) CALLBACK -> BOOL {
                 wchar_t cls[32];
                 GetClassNameW(w, cls, 32);
                 if (wcscmp(cls, L"TFMessageform") == 0) *reinterpret_cast<HWND*>(lp) = w;

@@ -1,7 +1,6 @@
-# Cross-builds for 64-bit Windows with the mingw-w64 POSIX-threads compiler.
+# What both Windows toolchains share: the mingw-w64 POSIX-threads compiler of the
+# triple that the including file names.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(triple x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${triple}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${triple}-windres)

@@ -1,0 +1,4 @@
+# Cross-builds for 64-bit Windows, which keeps the code clean for both word sizes.
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(triple x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)
