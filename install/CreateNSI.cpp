@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "common/DateTime.h"
 #include "install/FileUtils.h"
 #include "install/IniFile.h"
 #include "install/Records.h"

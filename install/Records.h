@@ -4,15 +4,12 @@
 #include <cstdint>
 #include <string>
 
-// A date and time as days since 30 December 1899, the time of day as the fraction.
-double EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int millisecond);
-
 // A reference list (uca.nsi, wra.nsi): 60 entries of a length byte and 13 name
 // bytes, all empty: 840 zero bytes.
 std::string EmptyReferenceList();
 
-// The last-number file (lastnum.dta): a 16-bit 0, a 32-bit 0 and the date, 14
-// bytes little-endian.
+// The last-number file (lastnum.dta): a 16-bit 0, a 32-bit 0 and the date
+// (EncodeDateTime), 14 bytes little-endian.
 std::string LastNumRecord(double dateTime);
 
 // The key of a release folder from the date at the end of its path (day, month,

@@ -2,16 +2,23 @@
 
 #include <richedit.h>
 
+#include <algorithm>
+
 namespace ui {
 
 TPageControl::TPageControl(const TControlArgs& args) : TWinControl(args) {
     CreateOwnWindow(L"TPageControl", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
 }
 
+int TPageControl::ActivePageIndex() const {
+    auto found = std::find(pages_.begin(), pages_.end(), active_);
+    return found == pages_.end() ? -1 : static_cast<int>(found - pages_.begin());
+}
+
 void TPageControl::SetActivePageIndex(int index) {
     TTabSheet* page = Page(index);
     bool wasVisible = page->Visible();
-    active_ = index;
+    active_ = page;
     for (TTabSheet* p : pages_)
         if (p != page) p->SetVisible(false);
     page->SetVisible(true);
@@ -22,6 +29,14 @@ TTabSheet::TTabSheet(TPageControl& owner, const std::wstring& name)
     : TWinControl(TControlArgs{.Parent = &owner, .Name = name, .Align = TAlign::Client, .Visible = false}) {
     CreateOwnWindow(L"TTabSheet", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
     owner.pages_.push_back(this);
+}
+
+// A page whose page control went first has no parent any more.
+TTabSheet::~TTabSheet() {
+    if (auto* owner = static_cast<TPageControl*>(Parent())) {
+        std::erase(owner->pages_, this);
+        if (owner->active_ == this) owner->active_ = nullptr;
+    }
 }
 
 TRichEdit::TRichEdit(const TControlArgs& args) : TWinControl(args) {

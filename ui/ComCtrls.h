@@ -16,7 +16,7 @@ public:
 
     int PageCount() const { return static_cast<int>(pages_.size()); }
     TTabSheet* Page(int index) const { return pages_.at(static_cast<size_t>(index)); }
-    int ActivePageIndex() const { return active_; }
+    int ActivePageIndex() const;
     // Shows the page and hides the others; the page's OnShow runs every time it
     // becomes visible.
     void SetActivePageIndex(int index);
@@ -24,12 +24,14 @@ public:
 private:
     friend class TTabSheet;
     std::vector<TTabSheet*> pages_;
-    int active_ = -1;
+    TTabSheet* active_ = nullptr;
 };
 
+// A page leaves its page control when it goes first.
 class TTabSheet : public TWinControl {
 public:
     TTabSheet(TPageControl& owner, const std::wstring& name);
+    ~TTabSheet() override;
     std::function<void()> OnShow;
 };
 

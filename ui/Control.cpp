@@ -25,6 +25,7 @@ TWinControl::TWinControl(const TControlArgs& args)
 }
 
 TWinControl::~TWinControl() {
+    for (TWinControl* child : children_) child->parent_ = nullptr;
     if (wnd_) DestroyWindow(wnd_);
     if (parent_) std::erase(parent_->children_, this);
 }

@@ -38,6 +38,7 @@ struct TControlArgs {
     const TFontSpec* Font = nullptr;  // nullptr: the parent's font
 };
 
+// A parent that goes first detaches its children (and takes their windows), so controls may be freed in any order.
 class TWinControl {
 public:
     TWinControl(const TWinControl&) = delete;

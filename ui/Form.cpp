@@ -45,11 +45,36 @@ void TForm::Show() {
     SetForegroundWindow(Handle());
 }
 
+namespace {
+
+// A modal form's time on screen: the form marked modal and the main form disabled.
+// However it ends, also by an error that leaves ShowModal, the mark goes and the
+// main form is enabled and active again.
+class ModalScope {
+public:
+    ModalScope(bool& modal, HWND owner) : modal_(modal), owner_(owner && IsWindowEnabled(owner) ? owner : nullptr) {
+        modal_ = true;
+        if (owner_) EnableWindow(owner_, FALSE);
+    }
+    ~ModalScope() {
+        modal_ = false;
+        if (!owner_) return;
+        EnableWindow(owner_, TRUE);
+        SetActiveWindow(owner_);
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    bool& modal_;
+    HWND owner_;
+};
+
+}  // namespace
+
 void TForm::ShowModal() {
     TForm* main = Application().MainForm();
-    HWND disabled = main && main != this && IsWindowEnabled(main->Handle()) ? main->Handle() : nullptr;
-    if (disabled) EnableWindow(disabled, FALSE);
-    modal_ = true;
+    ModalScope scope(modal_, main && main != this ? main->Handle() : nullptr);
     Show();
     MSG msg;
     while (modal_ && IsWindow(Handle())) {
@@ -61,11 +86,6 @@ void TForm::ShowModal() {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
-    }
-    modal_ = false;
-    if (disabled) {
-        EnableWindow(disabled, TRUE);
-        SetActiveWindow(disabled);
     }
 }
 

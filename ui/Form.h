@@ -24,7 +24,8 @@ public:
 
     void Show();
     // Shows the form with the application's other forms disabled and returns once it
-    // has closed; a closed modal form is hidden, not destroyed.
+    // has closed; a closed modal form is hidden, not destroyed. An error raised by
+    // OnShow leaves it with the main form enabled and active again.
     void ShowModal();
     // Asks to close: granted when OnCloseQuery leaves CanClose true.
     void Close();

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "app/ScreenMonitorManager.h"
-#include "install/Records.h"
+#include "common/DateTime.h"
 #include "ui/Exception.h"
 
 namespace {

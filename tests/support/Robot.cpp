@@ -163,6 +163,32 @@ void Press(HWND box, int buttonId) {
 
 HWND WaitMessageBox(DWORD pid, int timeoutMs) { return WaitTopWindow(pid, L"#32770", timeoutMs); }
 
+BoxAnswers::BoxAnswers(DWORD pid, int button)
+    : thread_([this, pid, button] {
+          while (!stop_) {
+              if (HWND box = FindTopWindow(pid, L"#32770")) {
+                  std::wstring text = MessageText(box);
+                  {
+                      std::lock_guard<std::mutex> lock(mutex_);
+                      texts_.push_back(text);
+                  }
+                  Press(box, button);
+                  WaitFor([&] { return !IsWindow(box); }, 5000);
+              }
+              Sleep(20);
+          }
+      }) {}
+
+BoxAnswers::~BoxAnswers() {
+    stop_ = true;
+    thread_.join();
+}
+
+std::vector<std::wstring> BoxAnswers::Texts() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return texts_;
+}
+
 std::vector<std::wstring> ListLines(HWND list) {
     std::vector<std::wstring> lines;
     auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);

@@ -3,9 +3,12 @@
 // controls, types, clicks, answers message boxes, reads the log, takes pictures.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace robot {
@@ -61,6 +64,23 @@ std::wstring MessageText(HWND box);
 void Press(HWND box, int buttonId);
 // Waits for a message box of the process, checks nothing, returns it or nullptr.
 HWND WaitMessageBox(DWORD pid, int timeoutMs = 10000);
+
+// Answers every message box of the process with the button, on a thread of its own
+// from construction to destruction, and keeps the boxes' texts in order.
+class BoxAnswers {
+public:
+    BoxAnswers(DWORD pid, int button);
+    ~BoxAnswers();
+    BoxAnswers(const BoxAnswers&) = delete;
+    BoxAnswers& operator=(const BoxAnswers&) = delete;
+    std::vector<std::wstring> Texts() const;
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::wstring> texts_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
 
 std::vector<std::wstring> ListLines(HWND list);
 // The window that has the keyboard focus in the thread that owns `top`.

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "TestSupport.h"
+#include "common/DateTime.h"
 #include "install/CreateNSI.h"
-#include "install/Records.h"
 
 using namespace testing_support;
 

@@ -1,11 +1,13 @@
 // The form's close rules and the general error handler, in process.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "Robot.h"
 #include "ui/Application.h"
+#include "ui/Buttons.h"
 #include "ui/Exception.h"
 #include "ui/Form.h"
 
@@ -14,13 +16,24 @@ namespace {
 class FormTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ui::Application().Initialize(); }
+    // The first form of a test is the main one, and its end asks the message loop to
+    // quit; the next test starts without that request.
+    void SetUp() override {
+        MSG quit;
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
 
-    // Serves messages until the condition holds or the time is up.
-    static bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
-        return robot::WaitFor([&] {
+    // Does `act`, then serves messages until a message box has been answered with OK
+    // or the time is up; the texts of every box shown meanwhile (a handler's later
+    // boxes are answered before the handler returns to this pump).
+    static std::vector<std::wstring> BoxesAfter(const std::function<void()>& act) {
+        robot::BoxAnswers ok(GetCurrentProcessId(), IDOK);
+        act();
+        robot::WaitFor([&] {
             ui::Application().ProcessMessages();
-            return done();
-        }, timeoutMs);
+            return !ok.Texts().empty();
+        });
+        return ok.Texts();
     }
 };
 
@@ -29,24 +42,40 @@ TEST_F(FormTest, ErrorInHandlerIsShownAndWindowStaysOpen) {
     form.OnCloseQuery = [](bool&) { throw ui::Exception(L"Сбой обработчика"); };
     form.Show();
 
-    std::atomic<bool> answered{false};
-    std::wstring boxText;
-    std::thread answer([&] {
-        HWND box = robot::WaitMessageBox(GetCurrentProcessId());
-        if (box) {
-            boxText = robot::MessageText(box);
-            robot::Press(box, IDOK);
-        }
-        answered = true;
-    });
-    PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
-    bool done = PumpUntil([&] { return answered.load(); });
-    answer.join();
-
-    ASSERT_TRUE(done);
-    EXPECT_EQ(boxText, L"Сбой обработчика");
+    EXPECT_EQ(BoxesAfter([&] { PostMessageW(form.Handle(), WM_CLOSE, 0, 0); }),
+              std::vector<std::wstring>{L"Сбой обработчика"});
     EXPECT_TRUE(IsWindow(form.Handle()));
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
+}
+
+// The modal form's error leaves ShowModal with the main form enabled and active
+// again, and the general error handler shows it once. The main form is looked at
+// where the error arrives: under Wine, closing the error box enables its owner
+// whatever its state was before.
+TEST_F(FormTest, ModalFormWhoseOnShowRaisesGivesTheMainFormBackAndShowsTheErrorOnce) {
+    ui::TForm main({.ClassName = L"TTestMain", .Caption = L"Главное", .ClientWidth = 200, .ClientHeight = 100});
+    ui::TForm modal({.ClassName = L"TTestModal", .Caption = L"Модальное", .ClientWidth = 100, .ClientHeight = 50});
+    ui::TButton open({.Parent = &main, .Name = L"BtnOpen", .Caption = L"Открыть", .Width = 80, .Height = 24});
+    modal.OnShow = [] { throw ui::Exception(L"Сбой при показе"); };
+    bool enabledOnError = false;
+    HWND activeOnError = nullptr;
+    open.OnClick = [&] {
+        try {
+            modal.ShowModal();
+        } catch (...) {
+            enabledOnError = IsWindowEnabled(main.Handle());
+            activeOnError = GetActiveWindow();
+            throw;
+        }
+    };
+    main.Show();
+
+    EXPECT_EQ(BoxesAfter([&] { robot::Click(open.Handle()); }), std::vector<std::wstring>{L"Сбой при показе"});
+    EXPECT_TRUE(enabledOnError);
+    EXPECT_EQ(activeOnError, main.Handle());
+    EXPECT_TRUE(IsWindowEnabled(main.Handle()));
+    EXPECT_EQ(GetActiveWindow(), main.Handle());
+    EXPECT_FALSE(IsWindowVisible(modal.Handle()));
 }
 
 TEST_F(FormTest, RefusedCloseQueryKeepsWindowAndRefusesSessionEnd) {

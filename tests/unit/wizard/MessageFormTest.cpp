@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "Robot.h"
+#include "StartedProgram.h"
 #include "TestSupport.h"
 #include "app/ScreenMonitorManager.h"
 #include "ui/Application.h"
@@ -18,14 +19,8 @@ namespace {
 
 class Notice : public ::testing::Test {
 protected:
-    // As in the program, a main window exists before any notice: the first form
-    // created becomes the main one, and its end would end the message loop.
-    static void SetUpTestSuite() {
-        ui::Application().Initialize();
-        static TmyScreen screen;
-        myScreen = &screen;
-        static ui::TForm main({.ClassName = L"TTestMain", .ClientWidth = 100, .ClientHeight = 100});
-    }
+    // As in the program, a main window exists before any notice.
+    static void SetUpTestSuite() { StartLikeTheProgram(); }
 
     // Shows the notice while `act` looks at it from another thread; the result and
     // the time it took.
