@@ -3,8 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
 
 #include "Robot.h"
 #include "TestSupport.h"
@@ -341,28 +339,6 @@ TEST(ShellCopyFolder, CopiesIntoANewFolderWithItsSubfoldersWithoutQuestions) {
     EXPECT_EQ(ReadBytes(tmp / L"dst\\amd64\\driver.sys"), "sys");
 }
 
-// Answers every question the shell asks with the button, in another thread.
-struct ShellAnswers {
-    explicit ShellAnswers(int button)
-        : thread([this, button] {
-              while (!stop) {
-                  if (HWND box = robot::FindTopWindow(GetCurrentProcessId(), L"#32770")) {
-                      ++asked;
-                      robot::Press(box, button);
-                      robot::WaitFor([&] { return !IsWindow(box); }, 5000);
-                  }
-                  Sleep(20);
-              }
-          }) {}
-    ~ShellAnswers() {
-        stop = true;
-        thread.join();
-    }
-    std::atomic<bool> stop{false};
-    std::atomic<int> asked{0};
-    std::thread thread;
-};
-
 TEST(ShellCopyFolder, OntoExistingFilesAsksAndCancelGivesFalse) {
     TempFolder tmp;
     MakeFolders(tmp / L"src");
@@ -370,19 +346,17 @@ TEST(ShellCopyFolder, OntoExistingFilesAsksAndCancelGivesFalse) {
     WriteBytes(tmp / L"src\\a.txt", "new");
     WriteBytes(tmp / L"dst\\src\\a.txt", "old");
     {
-        ShellAnswers yes(IDYES);
+        robot::BoxAnswers yes(GetCurrentProcessId(), IDYES);
         EXPECT_TRUE(ShellCopyFolder(tmp / L"src", tmp / L"dst"));
-        yes.stop = true;
-        EXPECT_GE(yes.asked.load(), 1);
+        EXPECT_GE(yes.Texts().size(), 1u);
     }
     EXPECT_EQ(ReadBytes(tmp / L"dst\\src\\a.txt"), "new") << "an existing target folder receives the folder";
 
     WriteBytes(tmp / L"dst\\src\\a.txt", "old");
     {
-        ShellAnswers cancel(IDCANCEL);
+        robot::BoxAnswers cancel(GetCurrentProcessId(), IDCANCEL);
         EXPECT_FALSE(ShellCopyFolder(tmp / L"src", tmp / L"dst"));
-        cancel.stop = true;
-        EXPECT_GE(cancel.asked.load(), 1);
+        EXPECT_GE(cancel.Texts().size(), 1u);
     }
     EXPECT_EQ(ReadBytes(tmp / L"dst\\src\\a.txt"), "old");
 }
