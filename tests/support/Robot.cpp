@@ -105,7 +105,10 @@ HWND FindControl(HWND top, const std::wstring& name) {
         top,
         [](HWND w, LPARAM lp) CALLBACK -> BOOL {
             auto* q = reinterpret_cast<Query*>(lp);
-            if (ComponentName(w) == *q->name) {
+            // Global atoms ignore case: a name that another window registered first in
+            // another spelling (the notice's "btnCancel", the wizard's "BtnCancel") comes
+            // back in that spelling for as long as any process holds it.
+            if (_wcsicmp(ComponentName(w).c_str(), q->name->c_str()) == 0) {
                 q->found = w;
                 return FALSE;
             }

@@ -47,7 +47,8 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
 HWND FindTopWindow(DWORD pid, const wchar_t* className, bool visibleOnly = true);
 HWND WaitTopWindow(DWORD pid, const wchar_t* className, int timeoutMs = 10000);
 
-// A child window found by its component name, or nullptr.
+// A child window found by its component name (without regard to case, as atoms
+// compare), or nullptr.
 HWND FindControl(HWND top, const std::wstring& name);
 std::wstring ComponentName(HWND wnd);
 
