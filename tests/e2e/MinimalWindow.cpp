@@ -1,8 +1,8 @@
 // The least a windowed program does: imports from the known DLLs that Install.exe
 // imports (kernel32, msvcrt, user32, gdi32, advapi32, ole32, oleaut32, shell32) and
 // nothing else, shows a window with a scroll bar (which Wine draws through its theme
-// library), serves its messages for a second and ends. What
-// Wine's own system libraries load for it, they load for any such program.
+// library), serves its messages for a second and ends. What Wine's own system
+// libraries load for it, they load for any such program.
 #include <windows.h>
 #include <objbase.h>
 #include <oleauto.h>
