@@ -23,19 +23,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetCurrentDirectoryW(ProgramFolder().c_str());
     static TmyScreen screen;  // lives until the process ends
     myScreen = &screen;
-    ui::Application().Initialize();
-    ui::Application().SetTitle(L"Установка комплекса \"Ритмикон-Холтер\"");
     std::unique_ptr<TFMain> mainForm;
     std::unique_ptr<TFWaitRun> waitRun;
     try {
+        ui::Application().Initialize();
+        ui::Application().SetTitle(L"Установка комплекса \"Ритмикон-Холтер\"");
         mainForm = std::make_unique<TFMain>();
         FMain = mainForm.get();
         waitRun = std::make_unique<TFWaitRun>();
         FWaitRun = waitRun.get();
     } catch (...) {
-        // A window that cannot be made (a resource missing from a broken build) is
-        // reported, and the program ends without a half-made wizard. The half-made
-        // window's end already asked the loop to quit, which would close the box at once.
+        // A library that cannot be loaded or a window that cannot be made (a resource
+        // missing from a broken build) is reported, and the program ends without a
+        // half-made wizard. The half-made window's end already asked the loop to quit,
+        // which would close the box at once.
         MSG quit;
         PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
         ui::Application().HandleException();

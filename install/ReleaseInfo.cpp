@@ -85,9 +85,22 @@ void SetLevel(const std::wstring& file, const std::wstring& name) {
     Check(CoCreateInstance(kDomDocument30, nullptr, CLSCTX_INPROC_SERVER, kIXMLDOMDocument2, doc.put_void()),
           L"Msxml2.DOMDocument");
     Check(doc->put_async(VARIANT_FALSE), L"async");
+    // The document comes from the medium, which anyone may have written: no document
+    // type declaration, so no entity can pull another file or a network address into
+    // the document that is saved back, or expand until memory runs out.
+    Bstr prohibitDtd(L"ProhibitDTD");
+    VARIANT prohibit{};
+    V_VT(&prohibit) = VT_BOOL;
+    V_BOOL(&prohibit) = VARIANT_TRUE;
+    Check(doc->setProperty(prohibitDtd.get(), prohibit), L"ProhibitDTD");
+    Check(doc->put_resolveExternals(VARIANT_FALSE), L"resolveExternals");
     VARIANT_BOOL loaded = VARIANT_FALSE;
     Variant source(file);
     doc->load(source.get(), &loaded);
+    // Not every parser honours those settings: a declaration that got through is refused.
+    ui::ComPtr<IXMLDOMDocumentType> doctype;
+    if (SUCCEEDED(doc->get_doctype(doctype.put())) && doctype)
+        throw ui::Exception(L"the document carries a document type declaration, which is not accepted");
 
     ui::ComPtr<IXMLDOMElement> element;
     doc->get_documentElement(element.put());

@@ -1,8 +1,8 @@
 #include "ui/Application.h"
 
-#include <commctrl.h>
 #include <objbase.h>
 
+#include "ui/CommonControls.h"
 #include "ui/Exception.h"
 #include "ui/Form.h"
 #include "ui/Screen.h"
@@ -18,8 +18,7 @@ TApplication& Application() {
 void TApplication::Initialize() {
     HRESULT hr = CoInitialize(nullptr);
     comInitialized_ = SUCCEEDED(hr);
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
+    InitCommonControls();
     // The rich edit class lives in this library: loaded for the life of the process.
     LoadSystemLibrary(L"msftedit.dll").release();
     Screen();

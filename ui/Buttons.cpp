@@ -117,8 +117,8 @@ void TButton::Draw(const DRAWITEMSTRUCT& item) {
     if (style_.Glyph) {
         MemoryDc mem(CreateCompatibleDC(dc));
         HGDIOBJ oldBmp = SelectObject(mem.get(), disabled ? style_.Glyph->Disabled() : style_.Glyph->Normal());
-        TransparentBlt(dc, x, cy - glyphSize / 2, glyphSize, glyphSize, mem.get(), 0, 0, glyphSize, glyphSize,
-                       TGlyph::Transparent);
+        GdiTransparentBlt(dc, x, cy - glyphSize / 2, glyphSize, glyphSize, mem.get(), 0, 0, glyphSize, glyphSize,
+                          TGlyph::Transparent);
         SelectObject(mem.get(), oldBmp);
     }
     SetBkMode(dc, TRANSPARENT);

@@ -1,8 +1,7 @@
 #include "ui/Control.h"
 
-#include <commctrl.h>
-
 #include "ui/Application.h"
+#include "ui/CommonControls.h"
 #include "ui/Exception.h"
 
 namespace ui {
@@ -67,7 +66,7 @@ void TWinControl::CreateStdWindow(const wchar_t* className, DWORD style, DWORD e
     if (!wnd) RaiseLastOSError(className);
     Bind(wnd);
     subclassed_ = true;
-    SetWindowSubclass(wnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetSubclass(wnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     ApplyFont();
     if (align_ != TAlign::None) parent_->Realign();
 }
@@ -84,7 +83,7 @@ void TWinControl::Bind(HWND wnd) {
 void TWinControl::Unbind() {
     if (HANDLE atom = RemovePropW(wnd_, kNameProp))
         GlobalDeleteAtom(static_cast<ATOM>(reinterpret_cast<UINT_PTR>(atom)));
-    if (subclassed_) RemoveWindowSubclass(wnd_, SubclassProc, 1);
+    if (subclassed_) RemoveSubclass(wnd_, SubclassProc, 1);
     RemovePropW(wnd_, kSelfProp);
     wnd_ = nullptr;
 }
@@ -126,7 +125,7 @@ LRESULT TWinControl::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT TWinControl::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
-    return subclassed_ ? DefSubclassProc(wnd_, msg, wp, lp) : DefWindowProcW(wnd_, msg, wp, lp);
+    return subclassed_ ? DefaultSubclassProc(wnd_, msg, wp, lp) : DefWindowProcW(wnd_, msg, wp, lp);
 }
 
 bool TWinControl::Notify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

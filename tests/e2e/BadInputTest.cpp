@@ -199,7 +199,7 @@ TEST_F(BadInput, BackupFolderLinkedToItselfIsNotFollowed) {
 
 // Documents.
 
-TEST_F(BadInput, ReleaseDocumentsThatCannotBeReadEndWithTheReleaseError) {
+TEST_F(BadInput, UnreadableOrHostileReleaseDocumentsEndWithTheReleaseError) {
     struct Case {
         const char* document;
         const wchar_t* reason;
@@ -208,7 +208,12 @@ TEST_F(BadInput, ReleaseDocumentsThatCannotBeReadEndWithTheReleaseError) {
                           {"<?xml version=\"1.0\"?>\r\n<ROOT>\r\n  <Version>1</Version>\r\n</ROOT>\r\n", L"Level"},
                           {"<?xml version=\"1.0\"?>\r\n<ROOT>\r\n  <Version>abc</Version>\r\n  <Level>0</Level>\r\n"
                            "</ROOT>\r\n",
-                           L"'abc' is not a valid integer value"}}) {
+                           L"'abc' is not a valid integer value"},
+                          // An external entity and nested entities: a document type declaration.
+                          {"<?xml version=\"1.0\"?>\r\n<!DOCTYPE ROOT [<!ENTITY other SYSTEM \"file:///C:/windows/win.ini\">"
+                           "<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]>\r\n<ROOT>\r\n"
+                           "  <Version>1</Version>\r\n  <Level>0</Level>\r\n  <Server>&other;&b;</Server>\r\n</ROOT>\r\n",
+                           L""}}) {
         SCOPED_TRACE(c.document);
         Prepare({}, [&] { ReplaceOnMedium(L"Updater\\ReleaseInfo", c.document); });
         Install();

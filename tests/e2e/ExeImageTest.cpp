@@ -1,12 +1,13 @@
 // Checks on the built Install.exe file itself: a stripped 32-bit GUI program that
-// needs no DLL of the compiler's and imports nothing that Windows 7 SP1 as shipped
-// lacks, with the manifest the product asks for.
+// needs no DLL of the compiler's, imports only from known DLLs and nothing that
+// Windows 7 SP1 as shipped lacks, with the manifest the product asks for.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 #include <map>
 
+#include "KnownDlls.h"
 #include "TestSupport.h"
 
 namespace {
@@ -109,6 +110,13 @@ TEST(ExeImage, ImportsNothingThatWindows7AsShippedLacks) {
                       std::end(kNewerThanWindows7))
                 << dll << "!" << function << " is newer than Windows 7 SP1";
     }
+}
+
+// Windows takes a known DLL from its system folder, never from beside the program:
+// a library of any other name imported here would be looked for on the medium first.
+TEST(ExeImage, ImportsOnlyFromKnownDllsOfWindows7) {
+    for (const auto& [dll, functions] : PeImage(BinFolder() + L"Install.exe").Imports())
+        EXPECT_TRUE(IsKnownDllOfWindows7(dll)) << dll << " is not a known DLL of Windows 7 SP1";
 }
 
 TEST(ExeImage, ManifestAsksForNoElevationAndDeclaresDpiAwareness) {

@@ -24,10 +24,11 @@ protected:
     std::vector<std::wstring> Log();
     std::wstring LinkPath() const;
 
-    std::wstring target;  // with a trailing backslash
-
-private:
+    // Takes away the fonts, font values, desktop link and display resolution that a
+    // run leaves in the test prefix.
     void CleanPrefix();
+
+    std::wstring target;  // with a trailing backslash
 };
 
 std::wstring CopyLine(const std::wstring& name, const wchar_t* suffix = L"Завершено");

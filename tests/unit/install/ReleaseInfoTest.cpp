@@ -108,10 +108,23 @@ TEST(UpdateReleaseInfo, RefusesAnyVersionButOneAndLeavesTheFileAlone) {
     }
 }
 
-TEST(UpdateReleaseInfo, BrokenDocumentsRaiseWithTheReason) {
-    for (std::string doc : {std::string("this is not xml"), std::string("<ROOT><Version>1</Version></ROOT>"),
-                            std::string("<OTHER><Version>1</Version><Level/></OTHER>"),
-                            std::string("<ROOT><Version>abc</Version><Level/></ROOT>")}) {
+// Documents that would read another file into the saved document, or expand until
+// memory runs out, if their document type declaration were honoured. Each is a
+// release document that is otherwise fit to be updated.
+const char* const kDocumentsWithADeclaration[] = {
+    "<?xml version=\"1.0\"?>\r\n<!DOCTYPE ROOT [<!ENTITY other SYSTEM \"file:///C:/windows/win.ini\">]>\r\n"
+    "<ROOT><Version>1</Version><Level>old</Level><Server>&other;</Server></ROOT>\r\n",
+    "<?xml version=\"1.0\"?>\r\n<!DOCTYPE ROOT [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+    "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]>\r\n"
+    "<ROOT><Version>1</Version><Level>old</Level><Server>&c;</Server></ROOT>\r\n",
+};
+
+TEST(UpdateReleaseInfo, BrokenAndHostileDocumentsRaiseWithTheReasonAndAreLeftAlone) {
+    std::vector<std::string> documents = {"this is not xml", "<ROOT><Version>1</Version></ROOT>",
+                                          "<OTHER><Version>1</Version><Level/></OTHER>",
+                                          "<ROOT><Version>abc</Version><Level/></ROOT>"};
+    documents.insert(documents.end(), std::begin(kDocumentsWithADeclaration), std::end(kDocumentsWithADeclaration));
+    for (const std::string& doc : documents) {
         Target t;
         WriteBytes(t.path + L"ReleaseInfo", doc);
         std::wstring message = MessageOf([&] { UpdateReleaseInfo(t.path, L"120615"); });
@@ -136,3 +149,4 @@ TEST(UpdateReleaseInfo, Windows1251DocumentKeepsItsDeclarationAndGetsTheLevel) {
     bool asUtf8 = saved.find("\xD0\xA5\xD0\xBE\xD0\xBB\xD1\x82\xD0\xB5\xD1\x80") != std::string::npos;
     EXPECT_TRUE(asWritten || asUtf8) << saved;
 }
+
