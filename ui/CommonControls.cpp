@@ -2,6 +2,7 @@
 
 #include "ui/Exception.h"
 #include "ui/Handle.h"
+#include "ui/SystemLibrary.h"
 
 namespace ui {
 
@@ -31,7 +32,7 @@ public:
 private:
     template <typename Function>
     void Look(Function& function, const char* name) {
-        function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_.get(), name)));
+        function = LookUp<Function>(module_.get(), name);
         if (!function) RaiseLastOSError(L"comctl32.dll");
     }
 

@@ -16,8 +16,7 @@ std::wstring SystemFolder() {
 }  // namespace
 
 TSetDefaultDllDirectories LookUpSetDefaultDllDirectories() {
-    return reinterpret_cast<TSetDefaultDllDirectories>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    return LookUp<TSetDefaultDllDirectories>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
 }
 
 bool FenceLibrarySearch(TSetDefaultDllDirectories setDefault) {

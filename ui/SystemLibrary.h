@@ -23,4 +23,11 @@ bool FenceLibrarySearch(TSetDefaultDllDirectories setDefault);
 // A library of the system folder, loaded by its full path; empty when it is not there.
 Module LoadSystemLibrary(const std::wstring& name);
 
+// A function of a loaded library, typed by the caller (with its calling convention);
+// nullptr when the library has none of that name.
+template <typename Function>
+Function LookUp(HMODULE library, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
 }  // namespace ui

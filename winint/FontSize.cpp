@@ -17,8 +17,7 @@ void SetLargeFontSize() {
     ui::Module setup = ui::LoadSystemLibrary(L"syssetup.dll");
     if (!setup) return;
     using ChangeFn = BOOL(WINAPI*)(HWND, LPCWSTR);
-    auto change = reinterpret_cast<ChangeFn>(
-        reinterpret_cast<void*>(GetProcAddress(setup.get(), "SetupChangeFontSize")));
+    auto change = ui::LookUp<ChangeFn>(setup.get(), "SetupChangeFontSize");
     if (change) change(nullptr, L"120");
 }
 

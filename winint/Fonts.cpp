@@ -7,6 +7,7 @@
 #include "install/FileUtils.h"
 #include "ui/Exception.h"
 #include "ui/Handle.h"
+#include "ui/SystemLibrary.h"
 #include "winint/FontNameTable.h"
 
 const std::array<const wchar_t*, 7> SuiteFonts = {L"ARIAL.TTF", L"ARIALN.TTF", L"COUR.TTF",   L"MICROSS.TTF",
@@ -19,8 +20,7 @@ constexpr wchar_t kFontsKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersio
 // The name through the system's undocumented font query, or empty.
 std::wstring SystemFontName(const std::wstring& file) {
     using InfoFn = BOOL(WINAPI*)(LPCWSTR, LPDWORD, LPVOID, DWORD);
-    auto info = reinterpret_cast<InfoFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"gdi32.dll"), "GetFontResourceInfoW")));
+    auto info = ui::LookUp<InfoFn>(GetModuleHandleW(L"gdi32.dll"), "GetFontResourceInfoW");
     if (!info) return {};
     if (AddFontResourceW(file.c_str()) == 0) return {};
     std::wstring path = file;

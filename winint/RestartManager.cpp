@@ -12,11 +12,6 @@ using RegisterResourcesFn = DWORD(WINAPI*)(DWORD, UINT, LPCWSTR[], UINT, RM_UNIQ
 using GetListFn = DWORD(WINAPI*)(DWORD, UINT*, UINT*, RM_PROCESS_INFO[], LPDWORD);
 using EndSessionFn = DWORD(WINAPI*)(DWORD);
 
-template <typename Fn>
-Fn Function(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 // One Restart Manager session, ended on every way out.
 class TSession {
 public:
@@ -43,10 +38,10 @@ private:
 std::vector<std::wstring> ProgramsUsingFile(const std::wstring& path) {
     ui::Module library = ui::LoadSystemLibrary(L"rstrtmgr.dll");
     if (!library) return {};
-    auto start = Function<StartSessionFn>(library.get(), "RmStartSession");
-    auto add = Function<RegisterResourcesFn>(library.get(), "RmRegisterResources");
-    auto list = Function<GetListFn>(library.get(), "RmGetList");
-    auto end = Function<EndSessionFn>(library.get(), "RmEndSession");
+    auto start = ui::LookUp<StartSessionFn>(library.get(), "RmStartSession");
+    auto add = ui::LookUp<RegisterResourcesFn>(library.get(), "RmRegisterResources");
+    auto list = ui::LookUp<GetListFn>(library.get(), "RmGetList");
+    auto end = ui::LookUp<EndSessionFn>(library.get(), "RmEndSession");
     if (!start || !add || !list || !end) return {};
 
     TSession session(start, end);

@@ -13,12 +13,8 @@
 namespace {
 
 using testing_support::BinFolder;
+using testing_support::Lower;
 using testing_support::ReadBytes;
-
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // The headers and the import table of a PE file of either word size.
 struct PeImage {

@@ -21,11 +21,6 @@ namespace {
 
 using TNames = std::set<std::string>;
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 std::string Joined(const TNames& names) {
     std::string text;
     for (const std::string& name : names) text += (text.empty() ? "" : " ") + name;

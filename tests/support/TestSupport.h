@@ -51,6 +51,8 @@ std::string ReadBytes(const std::wstring& path);
 void CopyFileTo(const std::wstring& from, const std::wstring& to);
 
 std::string Utf8(const std::wstring& text);
+// ASCII letters in lower case, as file names compare.
+std::string Lower(std::string text);
 
 // Holds a file open and shares nothing, as a program that uses it does, until the
 // object goes.
